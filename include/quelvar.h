@@ -1,0 +1,186 @@
+/*
+ * Quelvar: the generator of the state fiscal file SEF.
+ *
+ * A host opens one generation session with Inicia_SEF (the names of the SEF file, the error
+ * report and the statistics log), makes one call per record to the record export of its type, in
+ * the layout's order, and closes the session with Finaliza_SEF. The validators and formatters may
+ * be called at any time, with or without a session.
+ *
+ * Texts are Windows-1252 bytes.
+ *  - Short text (const unsigned char*): one length byte, then that many characters. A null
+ *    pointer reads as the empty text. The library copies it and never changes it.
+ *  - Counted text (const unsigned char*): points at the first character; a signed 32-bit
+ *    reference count at offset -8 and the signed 32-bit length at offset -4, then the characters
+ *    and a zero byte. A null pointer, or a negative length, reads as the empty text. Texts with a
+ *    positive count come from QM_NovoTexto; a count of -1 marks a constant, never changed.
+ *  - Text result buffer (unsigned char*): a 256-byte area that receives a short text.
+ *  - In-place text (unsigned char*, int32_t capacity): the caller's short text, read and
+ *    rewritten; the capacity is the largest length its area holds (255 for 256 bytes). Results
+ *    are cut to the capacity; a capacity below 0 is taken as 0, above 255 as 255.
+ *  - Width (int32_t): only the low byte (0 to 255) counts.
+ *
+ * No export lets an exception or a crash reach its caller: a record export answers -1, a validator
+ * 0, and a formatter leaves a defined result (an empty text when its input could not be read).
+ * The library keeps its state in one process-wide session without locking: call it from one
+ * thread at a time.
+ */
+#ifndef QUELVAR_H
+#define QUELVAR_H
+
+#include <stdint.h>
+
+#if defined(_WIN32) && !defined(_WIN64)
+#define QV_CALL __stdcall
+#else
+#define QV_CALL
+#endif
+
+#if defined(_WIN32)
+#define QV_API
+#define QM_API
+#else
+#define QV_API __attribute__((visibility("default")))
+#define QM_API __attribute__((visibility("default")))
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ---- The shared memory manager of counted texts (library quelvarmm) ---- */
+
+/* A new counted text holding a copy of length bytes (count 1); length < 0 gives an empty text. The
+   result points at the first character; null when memory is exhausted. */
+QM_API unsigned char* QV_CALL QM_NovoTexto(const unsigned char* characters, int32_t length);
+/* Adds a reference to a counted text; ignores null and constants (count -1). */
+QM_API void QV_CALL QM_AdicionaReferencia(unsigned char* text);
+/* Releases a reference, freeing the text when its count reaches 0; ignores null and constants. */
+QM_API void QV_CALL QM_LiberaReferencia(unsigned char* text);
+
+/* ---- Session ---- */
+
+/* Opens the session with the names of the SEF file, the error report and the statistics log
+   (stored as passed; blank names fall back to "c:\SEF.txt", "c:\Erro_SEF.txt", "c:\Log_SEF.txt",
+   which on POSIX are files of those names in the working directory) and removes old files of
+   those names; ignored while a session is open. */
+QV_API void QV_CALL Inicia_SEF(const unsigned char* arquivoSEF, const unsigned char* arquivoErro,
+                               const unsigned char* arquivoLog);
+/* Closes the session and writes the statistics log. Without an open session it does nothing and
+   writes no log, so a repeated call cannot append the statistics twice. A session without any
+   written or rejected record logs the total line with zeros and a percentage of 0,00. */
+QV_API void QV_CALL Finaliza_SEF(void);
+/* The library's version number: always 103. */
+QV_API int32_t QV_CALL Info_Versao(void);
+
+/* The message box of the library, called with the zero-terminated Windows-1252 text (such as
+   "Erro ao tentar escrever no arquivo " and the name) when an output file cannot be written; it
+   should return once the user has seen it. A null handler restores the default, which writes the
+   text as one UTF-8 line on standard error. */
+typedef void(QV_CALL* QvAviso)(const char* texto);
+QV_API void QV_CALL Define_Aviso(QvAviso handler);
+
+/* ---- Formatters ---- */
+
+/* resultado := the characters of texto that permitidos admits (a to z tested as A to Z), at most
+   255; both are counted texts. A null resultado is ignored. */
+QV_API void QV_CALL RemoveInvalid(unsigned char* resultado, const unsigned char* permitidos,
+                                  const unsigned char* texto);
+/* resultado := texto padded with blanks on the right to the width (empty for width 0; a longer
+   text unchanged, cut to 255). A null resultado is ignored. */
+QV_API void QV_CALL AlfaStuff(unsigned char* resultado, const unsigned char* texto, int32_t largura);
+/* resultado := texto padded with "0" on the left to the width, as AlfaStuff. */
+QV_API void QV_CALL NumStuff(unsigned char* resultado, const unsigned char* texto, int32_t largura);
+/* The in-place text becomes an alphanumeric field of exactly the width: leading blanks and control
+   characters removed, characters outside the alphanumeric set dropped, cut, blank-padded. A null
+   text is ignored. */
+QV_API void QV_CALL FormatoAlfa2(unsigned char* texto, int32_t capacidade, int32_t largura);
+/* The in-place text becomes a numeric field of exactly the width: digits only, the leftmost
+   width kept, zero-padded on the left. A null text is ignored. */
+QV_API void QV_CALL FormatoNum2(unsigned char* texto, int32_t capacidade, int32_t largura);
+
+/* ---- SEF dates ---- */
+
+/* 1 when the text is a valid AAAAMMDD date (years 1 to 9999), else 0. A day part that reads as a
+   number beyond the month's length, however large, is invalid. */
+QV_API uint8_t QV_CALL IsSEFDate(const unsigned char* data);
+/* The date as days from 30/12/1899; 0 for an invalid date. */
+QV_API double QV_CALL SEFDateToDateTime(const unsigned char* data);
+/* The in-place text DDMMAAAA becomes AAAAMMDD (positions 5 to the end, 3-4, 1-2), unvalidated; a
+   blank text is unchanged; for a text of one to three characters the missing positions add
+   nothing ("ab" stays "ab", "abc" becomes "cab"). A null text is ignored. */
+QV_API void QV_CALL ddmmaaaaToSEFDate(unsigned char* data, int32_t capacidade);
+
+/* ---- Identifier and address validators: 1 valid, 0 invalid ---- */
+
+/* The two check digits of a 14-digit CNPJ (first 14 characters, completed with "0" on the right). */
+QV_API uint8_t QV_CALL Verifica_CNPJ(const unsigned char* cnpj);
+/* The two check digits of an 11-digit CPF (its digits only, completed with "0" on the right). */
+QV_API uint8_t QV_CALL Verifica_CPF(const unsigned char* cpf);
+/* Accepts every state registration for every state: always 1. Both are counted texts. */
+QV_API uint8_t QV_CALL Verifica_InscEst(const unsigned char* inscricao, const unsigned char* uf);
+/* One of the 27 state codes or "EX", case-insensitive, blanks around ignored. */
+QV_API uint8_t QV_CALL Verifica_UF(const unsigned char* uf);
+/* A plausible eight-digit postal code (prefix 010 to 999). */
+QV_API uint8_t QV_CALL Verifica_CEP(const unsigned char* cep);
+/* As Verifica_CEP, and the prefix lies in a range of the state (exact, case-sensitive code). */
+QV_API uint8_t QV_CALL Verifica_CEP_UF(const unsigned char* cep, const unsigned char* uf);
+
+/* ---- Code-list validators: 1 when the value is one the layout allows, 0 otherwise ---- */
+/* Kinds: integer (whole value read as a number, leading blanks allowed), first character
+   (case-sensitive), exact text. A blank value is always invalid. */
+
+QV_API uint8_t QV_CALL Verifica_Convenio(const unsigned char* v);           /* integer: 2 */
+QV_API uint8_t QV_CALL Verifica_Operacao(const unsigned char* v);           /* integer: 3 */
+QV_API uint8_t QV_CALL Verifica_Finalidade(const unsigned char* v);         /* first character: 1 2 A D G */
+QV_API uint8_t QV_CALL Verifica_Layout(const unsigned char* v);             /* integer: 1 */
+QV_API uint8_t QV_CALL Verifica_Modelo(const unsigned char* v);             /* exact: the 23 document models */
+QV_API uint8_t QV_CALL Verifica_Tipo_Operacao(const unsigned char* v);      /* integer: 1 to 3 */
+QV_API uint8_t QV_CALL Verifica_Situacao(const unsigned char* v);           /* first character: D E N S X */
+QV_API uint8_t QV_CALL Verifica_Emitente(const unsigned char* v);           /* first character: P T */
+QV_API uint8_t QV_CALL Verifica_Classe_Energia(const unsigned char* v);     /* integer: 1-5 10 11 20 21 30 31 40 50 60 70 80 */
+QV_API uint8_t QV_CALL Verifica_Indicador(const unsigned char* v);          /* integer: 0 to 2 */
+QV_API uint8_t QV_CALL Verifica_Classe_Telecom(const unsigned char* v);     /* integer: 1-10 20-29 40-49 60 70 80-89 */
+/* Tax situation code: origin 0, 1 or 2 and one of the 11 tails; shorter than three characters is
+   invalid, characters after the third are ignored. */
+QV_API uint8_t QV_CALL Verifica_CST(const unsigned char* v);
+QV_API uint8_t QV_CALL Verifica_CIF_FOB(const unsigned char* v);            /* first character: 0 1 2 */
+QV_API uint8_t QV_CALL Verifica_NumeroItem(const unsigned char* v);         /* integer: 1 to 999 */
+QV_API uint8_t QV_CALL Verifica_Doc_Substituto(const unsigned char* v);     /* first character: N S */
+QV_API uint8_t QV_CALL Verifica_Movimento(const unsigned char* v);          /* first character: N S */
+QV_API uint8_t QV_CALL Verifica_Alteracao_Cadastro(const unsigned char* v); /* first character: N S */
+QV_API uint8_t QV_CALL Verifica_Participante(const unsigned char* v);       /* integer: 1 to 3 */
+QV_API uint8_t QV_CALL Verifica_Qualificacao_S20(const unsigned char* v);   /* integer: 0 1 */
+QV_API uint8_t QV_CALL Verifica_Codigo_Municipio(const unsigned char* v);   /* exact: the 185 municipal codes */
+QV_API uint8_t QV_CALL Verifica_Detalhamento(const unsigned char* v);       /* integer: 1 to 3 */
+QV_API uint8_t QV_CALL Verifica_Origem(const unsigned char* v);             /* integer: 0 to 3 */
+QV_API uint8_t QV_CALL Verifica_Controle_Credito(const unsigned char* v);   /* integer: 1 to 7 */
+QV_API uint8_t QV_CALL Verifica_Reconhecido(const unsigned char* v);        /* first character: J N S */
+QV_API uint8_t QV_CALL Verifica_Utiliza_Credito(const unsigned char* v);    /* integer: 1 to 5 */
+QV_API uint8_t QV_CALL Verifica_Responsabilidade(const unsigned char* v);   /* first character: D I */
+QV_API uint8_t QV_CALL Verifica_Faixa_Incentivo(const unsigned char* v);    /* integer: 1 to 4 */
+QV_API uint8_t QV_CALL Verifica_Qualificacao_S60(const unsigned char* v);   /* integer: 0 1 */
+QV_API uint8_t QV_CALL Verifica_Observacao_MR(const unsigned char* v);      /* first character: N S */
+QV_API uint8_t QV_CALL Verifica_Qualificacao_S74(const unsigned char* v);   /* integer: 1 2 3 9 */
+QV_API uint8_t QV_CALL Verifica_Qualificacao_S77(const unsigned char* v);   /* integer: 2 3 6 7 13 */
+QV_API uint8_t QV_CALL Verifica_Origem_Processo(const unsigned char* v);    /* integer: 1 2 3 9 */
+QV_API uint8_t QV_CALL Verifica_Descricao(const unsigned char* v);          /* integer: 17 18 19 */
+QV_API uint8_t QV_CALL Verifica_Qualificacao_S80(const unsigned char* v);   /* integer: 0 1 */
+QV_API uint8_t QV_CALL Verifica_Qualificacao_S80_D01(const unsigned char* v); /* integer: 0 to 2 */
+QV_API uint8_t QV_CALL Verifica_Qualificacao_S80_D02(const unsigned char* v); /* integer: 0 1 */
+QV_API uint8_t QV_CALL Verifica_Qualificacao_S82(const unsigned char* v);     /* integer: 0 1 */
+QV_API uint8_t QV_CALL Verifica_Qualificacao_S82_D01(const unsigned char* v); /* integer: 0 1 */
+QV_API uint8_t QV_CALL Verifica_Qualificacao_S82_D02(const unsigned char* v); /* integer: 0 1 */
+QV_API uint8_t QV_CALL Verifica_Livro(const unsigned char* v);        /* integer: 10 20 25 30 40 45 50 55 57 60 */
+QV_API uint8_t QV_CALL Verifica_Posse(const unsigned char* v);        /* integer: 1 to 5 */
+QV_API uint8_t QV_CALL Verifica_Id_Tipo(const unsigned char* v);      /* integer: 1 to 6 */
+QV_API uint8_t QV_CALL Verifica_Tipo_Receita(const unsigned char* v); /* integer: 1 to 6 */
+QV_API uint8_t QV_CALL Verifica_Tipo_Informacao(const unsigned char* v); /* first character: A B C */
+
+/* Exact: one of the 459 four-digit fiscal operation codes (no blanks, points or missing digits). */
+QV_API uint8_t QV_CALL Verifica_CFOP(const unsigned char* cfop);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* QUELVAR_H */

@@ -1,0 +1,95 @@
+#include "format/dates.hpp"
+
+#include "format/fields.hpp"
+#include "format/text.hpp"
+#include "platform/platform.hpp"
+
+#include <chrono>
+#include <cmath>
+#include <optional>
+
+namespace qv {
+
+namespace {
+
+using namespace std::chrono;
+
+constexpr sys_days epoch = sys_days{year{1899} / December / 30};
+
+struct Ymd {
+    int y;
+    unsigned m;
+    unsigned d;
+};
+
+std::optional<Ymd> readSEFDate(std::string_view text) {
+    if (isBlank(text)) return std::nullopt;
+    if (text.size() < 7) return std::nullopt;
+    const auto y = toInt32(text.substr(0, 4));
+    const auto m = toInt32(text.substr(4, 2));
+    const auto d = toInt32(text.substr(6, 8));
+    if (!y || !m || !d) return std::nullopt;
+    if (*y < 1 || *y > 9999 || *m < 1 || *m > 12 || *d < 1 || *d > 31) return std::nullopt;
+    const year_month_day ymd{year{*y}, month{static_cast<unsigned>(*m)}, day{static_cast<unsigned>(*d)}};
+    if (!ymd.ok()) return std::nullopt;
+    return Ymd{*y, static_cast<unsigned>(*m), static_cast<unsigned>(*d)};
+}
+
+year_month_day toYmd(double d) {
+    return year_month_day{epoch + days{static_cast<long>(std::floor(d))}};
+}
+
+} // namespace
+
+double dateValue(int y, unsigned m, unsigned d) {
+    const sys_days day = sys_days{year{y} / month{m} / std::chrono::day{d}};
+    return static_cast<double>((day - epoch).count());
+}
+
+bool IsSEFDate(std::string_view text) { return readSEFDate(text).has_value(); }
+
+double SEFDateToDateTime(std::string_view text) {
+    const auto ymd = readSEFDate(text);
+    return ymd ? dateValue(ymd->y, ymd->m, ymd->d) : 0.0;
+}
+
+void ddmmaaaaToSEFDate(std::string& text, std::size_t capacity) {
+    if (isBlank(text)) return;
+    const std::string_view t = text;
+    auto part = [&](std::size_t from, std::size_t count) {
+        return from < t.size() ? t.substr(from, count) : std::string_view{};
+    };
+    thread_local std::string out;
+    out.clear();
+    out.append(part(4, std::string_view::npos));
+    out.append(part(2, 2));
+    out.append(part(0, 2));
+    if (out.size() > capacity) out.resize(capacity);
+    text.assign(out);
+}
+
+void FormatoDataLog(Sessao& s, std::string& field, std::string_view label) {
+    FormatoNumLog(s, field, 8, label);
+    ddmmaaaaToSEFDate(field);
+}
+
+bool isFirstDayOfMonth(double d) {
+    if (d == 0) return false;
+    const auto ymd = toYmd(d);
+    return ymd.day() == day{1};
+}
+
+bool isLastDayOfMonth(double d) {
+    if (d == 0) return false;
+    const auto ymd = toYmd(d);
+    return ymd.day() == year_month_day_last{ymd.year(), month_day_last{ymd.month()}}.day();
+}
+
+std::string textoData(double d) {
+    const auto ymd = toYmd(d);
+    return platform::shortDate(platform::regional(), static_cast<int>(ymd.year()),
+                               static_cast<int>(static_cast<unsigned>(ymd.month())),
+                               static_cast<int>(static_cast<unsigned>(ymd.day())));
+}
+
+} // namespace qv

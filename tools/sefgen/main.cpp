@@ -1,0 +1,134 @@
+// sefgen: the command-line host of the library. It calls the library through its C exports, as
+// any host program does.
+#include "exports_table.hpp"
+#include "format/encoding.hpp"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using sefgen::Export;
+using sefgen::ExportKind;
+
+// A short text built from a Windows-1252 value (cut to 255 characters).
+std::vector<unsigned char> shortText(std::string_view cp1252) {
+    const std::size_t n = std::min<std::size_t>(cp1252.size(), 255);
+    std::vector<unsigned char> t(n + 1);
+    t[0] = static_cast<unsigned char>(n);
+    std::copy_n(cp1252.begin(), n, t.begin() + 1);
+    return t;
+}
+
+// A counted text from the shared memory manager, released when it goes out of scope.
+class Counted {
+public:
+    explicit Counted(std::string_view cp1252)
+        : p_(QM_NovoTexto(reinterpret_cast<const unsigned char*>(cp1252.data()), static_cast<int32_t>(cp1252.size()))) {}
+    ~Counted() { QM_LiberaReferencia(p_); }
+    Counted(const Counted&) = delete;
+    Counted& operator=(const Counted&) = delete;
+    const unsigned char* get() const { return p_; }
+
+private:
+    unsigned char* p_;
+};
+
+bool isValidator(ExportKind k) {
+    return k == ExportKind::VALIDATOR || k == ExportKind::VALIDATOR_PAIR || k == ExportKind::VALIDATOR_COUNTED ||
+           k == ExportKind::DATE_TEST;
+}
+
+int arity(const Export& e) { return e.arguments; }
+
+bool callValidator(const Export& e, const std::vector<std::string>& cp1252) {
+    switch (e.kind) {
+    case ExportKind::VALIDATOR:
+    case ExportKind::DATE_TEST: {
+        const auto a = shortText(cp1252[0]);
+        return reinterpret_cast<uint8_t(QV_CALL*)(const unsigned char*)>(e.function)(a.data()) != 0;
+    }
+    case ExportKind::VALIDATOR_PAIR: {
+        const auto a = shortText(cp1252[0]);
+        const auto b = shortText(cp1252[1]);
+        return reinterpret_cast<uint8_t(QV_CALL*)(const unsigned char*, const unsigned char*)>(e.function)(
+                   a.data(), b.data()) != 0;
+    }
+    case ExportKind::VALIDATOR_COUNTED: {
+        const Counted a(cp1252[0]);
+        const Counted b(cp1252[1]);
+        return reinterpret_cast<uint8_t(QV_CALL*)(const unsigned char*, const unsigned char*)>(e.function)(
+                   a.get(), b.get()) != 0;
+    }
+    default:
+        return false;
+    }
+}
+
+int valida(const std::string& name, const std::vector<std::string>& values) {
+    const Export* e = sefgen::findExport(name);
+    if (e == nullptr || !isValidator(e->kind)) {
+        std::cerr << "sefgen valida: \"" << name << "\" não é um validador da biblioteca\n";
+        return 2;
+    }
+    const auto n = static_cast<std::size_t>(arity(*e));
+    if (values.empty() || values.size() % n != 0) {
+        std::cerr << "sefgen valida: " << name << " recebe " << n << (n == 1 ? " valor" : " valores")
+                  << " por verificação; foram dados " << values.size() << "\n";
+        return 2;
+    }
+    bool allValid = true;
+    for (std::size_t i = 0; i < values.size(); i += n) {
+        std::vector<std::string> cp1252;
+        std::string shown;
+        for (std::size_t k = 0; k < n; ++k) {
+            std::size_t at = 0;
+            auto converted = qv::utf8ToCp1252(values[i + k], &at);
+            if (!converted) {
+                std::cerr << "sefgen valida: o valor \"" << values[i + k] << "\" tem um caractere sem forma em "
+                          << "Windows-1252 (posição " << at + 1 << ")\n";
+                return 2;
+            }
+            cp1252.push_back(std::move(*converted));
+            shown += (k ? " " : "") + values[i + k];
+        }
+        const bool ok = callValidator(*e, cp1252);
+        allValid = allValid && ok;
+        std::cout << shown << ": " << (ok ? "válido" : "inválido") << "\n";
+    }
+    return allValid ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"sefgen: gera o arquivo fiscal SEF com a biblioteca Quelvar"};
+    app.require_subcommand(1);
+
+    auto* versao = app.add_subcommand("versao", "Mostra o número de versão da biblioteca (Info_Versao)");
+
+    std::string validator;
+    std::vector<std::string> values;
+    auto* validaCmd = app.add_subcommand("valida", "Verifica valores com um validador da biblioteca, pelo nome");
+    validaCmd->add_option("NOME", validator, "Nome do validador, como Verifica_CNPJ ou Verifica_CEP_UF")->required();
+    validaCmd->add_option("VALOR", values, "Valores a verificar (Verifica_CEP_UF e Verifica_InscEst: pares)")
+        ->required();
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int rc = app.exit(e);
+        return rc == 0 ? 0 : 2;
+    }
+
+    if (versao->parsed()) {
+        std::cout << Info_Versao() << "\n";
+        return 0;
+    }
+    if (validaCmd->parsed()) return valida(validator, values);
+    return 2;
+}
