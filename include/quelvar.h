@@ -179,6 +179,72 @@ QV_API uint8_t QV_CALL Verifica_Tipo_Informacao(const unsigned char* v); /* firs
 /* Exact: one of the 459 four-digit fiscal operation codes (no blanks, points or missing digits). */
 QV_API uint8_t QV_CALL Verifica_CFOP(const unsigned char* cfop);
 
+/* ---- Record exports ----
+   Each takes its fields as short texts, in the layout's order, and returns 0 when the line was
+   appended to the SEF file, -1 when the record was rejected (its block is in the error report) or
+   no session is open. Fields are fitted to their widths (alphanumeric blank-padded, numeric
+   digits only and zero-padded, dates DD/MM/AAAA written AAAAMMDD); a cut field is an observation,
+   never an error. The CNPJ-or-CPF rule reports every identifier that fails both checks, also one
+   without any zero digit (an all-zero identifier always passes the CNPJ check). */
+
+/* Record 10, the informant and the period; accepted once per session. The fax is never reported
+   (message -11 is not used): a fax of zeros is the layout's "no fax". */
+QV_API int32_t QV_CALL Registro10(const unsigned char* cnpj, const unsigned char* inscricaoEstadual,
+                                  const unsigned char* nomeContribuinte, const unsigned char* municipio,
+                                  const unsigned char* uf, const unsigned char* fax, const unsigned char* dataInicial,
+                                  const unsigned char* dataFinal, const unsigned char* convenio,
+                                  const unsigned char* naturezaOperacoes, const unsigned char* finalidade,
+                                  const unsigned char* layout);
+/* Record 11, the informant's address and contact; accepted once per session, after record 10. */
+QV_API int32_t QV_CALL Registro11(const unsigned char* logradouro, const unsigned char* numero,
+                                  const unsigned char* complemento, const unsigned char* bairro,
+                                  const unsigned char* cep, const unsigned char* contato,
+                                  const unsigned char* telefone);
+/* Record 90, the totals per record type (one or two lines); accepted once per session. An
+   informant that record 10 accepted by its CPF is accepted here too: the CPF test sees the
+   identifier as the host gave it to record 10. */
+QV_API int32_t QV_CALL Registro90(void);
+
+/* Record 50, invoice totals per CFOP and rate. */
+QV_API int32_t QV_CALL Registro50(
+    const unsigned char* cnpj, const unsigned char* inscricaoEstadual, const unsigned char* dataEmissaoRecebimento,
+    const unsigned char* uf, const unsigned char* modelo, const unsigned char* serie, const unsigned char* numero,
+    const unsigned char* cfop, const unsigned char* emitente, const unsigned char* valorTotal,
+    const unsigned char* baseCalculoICMS, const unsigned char* valorICMS, const unsigned char* isenta,
+    const unsigned char* outras, const unsigned char* aliquota, const unsigned char* situacao,
+    const unsigned char* dataEmissaoDocumento, const unsigned char* codigoLancamento,
+    const unsigned char* complementoNumero, const unsigned char* codunc, const unsigned char* codigoConsumoEnergia,
+    const unsigned char* dataInicialConsumo, const unsigned char* dataFinalConsumo,
+    const unsigned char* demandaPonta, const unsigned char* demandaForaPonta,
+    const unsigned char* numeroConsumidores, const unsigned char* valorTotalGeral,
+    const unsigned char* baseCalculoICMSTotal, const unsigned char* valorTotalICMS,
+    const unsigned char* isentasTotal, const unsigned char* outrasTotal, const unsigned char* observacao);
+/* Record 51, the IPI of an invoice. */
+QV_API int32_t QV_CALL Registro51(const unsigned char* cnpj, const unsigned char* inscricaoEstadual,
+                                  const unsigned char* dataEmissaoRecebimento, const unsigned char* uf,
+                                  const unsigned char* serie, const unsigned char* numero, const unsigned char* cfop,
+                                  const unsigned char* valorTotal, const unsigned char* valorIPI,
+                                  const unsigned char* isentasIPI, const unsigned char* outrasIPI,
+                                  const unsigned char* situacao, const unsigned char* baseCalculoIPI);
+/* Record 53, the tax substitution of an invoice. */
+QV_API int32_t QV_CALL Registro53(const unsigned char* cnpj, const unsigned char* inscricaoEstadual,
+                                  const unsigned char* dataEmissaoRecebimento, const unsigned char* uf,
+                                  const unsigned char* modelo, const unsigned char* serie, const unsigned char* numero,
+                                  const unsigned char* cfop, const unsigned char* emitente,
+                                  const unsigned char* baseCalculoICMS, const unsigned char* icmsRetido,
+                                  const unsigned char* despesasAcessorias, const unsigned char* situacao);
+/* Record 54, one item of an invoice. */
+QV_API int32_t QV_CALL Registro54(
+    const unsigned char* cnpj, const unsigned char* modelo, const unsigned char* serie, const unsigned char* numero,
+    const unsigned char* cfop, const unsigned char* cst, const unsigned char* numeroItem,
+    const unsigned char* codigoProduto, const unsigned char* quantidade, const unsigned char* valorProduto,
+    const unsigned char* valorDesconto, const unsigned char* baseCalculoICMS, const unsigned char* baseCalculoICMSST,
+    const unsigned char* valorIPI, const unsigned char* aliquotaICMS, const unsigned char* inscricaoEstadual,
+    const unsigned char* dataEmissaoRecebimento, const unsigned char* uf, const unsigned char* codigoApuracao,
+    const unsigned char* indicadorEspecial);
+
+/* (end of the record exports) */
+
 #ifdef __cplusplus
 }
 #endif

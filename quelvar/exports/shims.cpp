@@ -1,13 +1,31 @@
 // The exported C functions. The list of exports decides which exist; each kind of export has one
 // shape of shim here, and the few exports of a kind of their own are written out below.
+#include "exports/arity.hpp"
 #include "exports/boundary.hpp"
 #include "format/dates.hpp"
 #include "format/fields.hpp"
 #include "platform/platform.hpp"
+#include "records/registros.hpp"
 #include "session/session.hpp"
 #include "validate/validate.hpp"
 
 using namespace qv::exports;
+
+namespace {
+
+// Runs a record export; a failure inside the frame rejects the record and leaves the session's
+// lists empty for the next one.
+int32_t record(const qv::Layout& layout, std::span<const std::string_view> fields) noexcept {
+    qv::Sessao& s = qv::sessaoGlobal();
+    try {
+        return qv::executaRegistro(s, layout, fields);
+    } catch (...) {
+        guardedVoid([&] { qv::descartaRegistro(s); });
+        return -1;
+    }
+}
+
+} // namespace
 
 extern "C" {
 
@@ -29,7 +47,11 @@ extern "C" {
     QV_API uint8_t QV_CALL name(const unsigned char* a, const unsigned char* b) {                              \
         return guarded<uint8_t>(0, [&] { return static_cast<uint8_t>(qv::name(shortText(a), shortText(b)) ? 1 : 0); }); \
     }
-#define QV_SHIM_RECORD(name, n)
+#define QV_SHIM_RECORD(name, n)                                                                                \
+    QV_API int32_t QV_CALL name(QV_PARAMS_##n) {                                                               \
+        const std::array<std::string_view, n> fields{QV_SHORTS_##n};                                            \
+        return record(qv::name, fields);                                                                       \
+    }
 
 #define QV_EXPORT(name, kind, n) QV_SHIM_##kind(name, n)
 #include "exports/exports.def"

@@ -1,6 +1,7 @@
 // sefgen: the command-line host of the library. It calls the library through its C exports, as
 // any host program does.
 #include "exports_table.hpp"
+#include "run.hpp"
 #include "format/encoding.hpp"
 
 #include <CLI/CLI.hpp>
@@ -118,6 +119,28 @@ int main(int argc, char** argv) {
     validaCmd->add_option("VALOR", values, "Valores a verificar (Verifica_CEP_UF e Verifica_InscEst: pares)")
         ->required();
 
+    sefgen::RunOptions runOptions;
+    std::string encoding = "utf8";
+    auto* runCmd = app.add_subcommand("run", "Gera o arquivo SEF a partir de um lote de chamadas");
+    runCmd->footer(
+        "Lote: um arquivo de texto com uma chamada por linha: o nome da exportação de registro e\n"
+        "os seus campos, separados por \"|\", como em\n"
+        "    Registro11|Rua das Flores|100||Centro|50000000|Maria|8133334444\n"
+        "\"\\|\" é uma barra literal e \"\\\\\" uma barra invertida; linhas em branco e linhas que\n"
+        "começam por \"#\" são ignoradas. O texto é UTF-8 (convertido para Windows-1252);\n"
+        "--encoding cp1252 lê um lote já em Windows-1252. Uma linha com erro (exportação\n"
+        "desconhecida, número de campos errado, caractere sem forma em Windows-1252) é relatada\n"
+        "com o arquivo e o número da linha e não é chamada.\n"
+        "Saída: 0 quando todas as linhas foram aceitas; 1 quando um registro foi rejeitado ou\n"
+        "uma linha tinha erro; 2 para erro de uso ou lote ilegível.");
+    runCmd->add_option("LOTE", runOptions.batch, "O arquivo de lote")->required();
+    runCmd->add_option("--sef", runOptions.sef, "Arquivo SEF")->capture_default_str();
+    runCmd->add_option("--erro", runOptions.erro, "Relatório de erros")->capture_default_str();
+    runCmd->add_option("--log", runOptions.log, "Log de estatísticas")->capture_default_str();
+    runCmd->add_option("--encoding", encoding, "Codificação do lote")
+        ->check(CLI::IsMember({"utf8", "cp1252"}))
+        ->capture_default_str();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -130,5 +153,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (validaCmd->parsed()) return valida(validator, values);
+    if (runCmd->parsed()) {
+        runOptions.encoding = encoding == "cp1252" ? sefgen::Encoding::cp1252 : sefgen::Encoding::utf8;
+        return sefgen::run(runOptions);
+    }
     return 2;
 }

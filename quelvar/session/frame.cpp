@@ -1,0 +1,210 @@
+#include "session/frame.hpp"
+
+#include "format/dates.hpp"
+#include "format/fields.hpp"
+#include "validate/validate.hpp"
+
+#include <stdexcept>
+
+namespace qv {
+
+std::size_t Registro::posicao(int parametro) const {
+    if (parametro < 1 || static_cast<std::size_t>(parametro) > layout_.numerados())
+        throw std::out_of_range("a check names a parameter the record does not have");
+    return area_.posicao[static_cast<std::size_t>(parametro)];
+}
+
+std::string_view Registro::operator[](int n) const { return area_.campos[posicao(n)]; }
+std::string_view Registro::recebido(int n) const { return area_.recebidos[posicao(n)]; }
+
+std::string& Registro::novaMensagem(int numero, std::string_view descricao) {
+    std::string& m = sessao_.ListaErros.nova();
+    m.append(std::to_string(numero));
+    if (m.size() < 5) m.append(5 - m.size(), ' ');
+    m.append(descricao);
+    return m;
+}
+
+void Registro::erro(int numero, std::string_view descricao) { novaMensagem(numero, descricao); }
+
+void Registro::erro(int numero, std::string_view descricao, int parametro) {
+    novaMensagem(numero, descricao).append((*this)[parametro]);
+}
+
+bool Registro::identificadorInvalido(int parametro) const {
+    return !Verifica_CNPJ((*this)[parametro]) && !Verifica_CPF(recebido(parametro));
+}
+
+bool Registro::inscricaoInvalida(std::string_view ie, std::string_view uf,
+                                 std::initializer_list<std::string_view> isentos) const {
+    if (Verifica_InscEst(ie, uf)) return false;
+    const std::string_view t = trim(ie);
+    for (const std::string_view isento : isentos)
+        if (t == isento) return false;
+    return true;
+}
+
+void Registro::periodo(int parametro, int numero, std::string_view descricao) {
+    const double v = valorData(parametro);
+    if (v >= sessao_.DataInicial && v <= sessao_.DataFinal) return;
+    std::string& m = novaMensagem(numero, descricao);
+    m.append((*this)[parametro]);
+    m.append(" Período: "_cp);
+    m.append(sessao_.TextoPeriodo);
+}
+
+void Registro::presenca10(int numero) {
+    falhaSe(sessao_.entrada(Indice::r10).gravados == 0, numero, "Função Registro10 não foi chamada"_cp);
+}
+
+void Registro::presenca11(int numero) {
+    falhaSe(sessao_.entrada(Indice::r11).gravados == 0, numero, "Função Registro11 não foi chamada"_cp);
+}
+
+bool Registro::situacao(int parametro, int numero, std::string_view descricao) {
+    const std::string_view s = (*this)[parametro];
+    if (!Verifica_Situacao(s)) {
+        erro(numero, descricao, parametro);
+        return false;
+    }
+    return s == "N" || s == "E";
+}
+
+bool Registro::zerado(int parametro) const {
+    return (*this)[parametro].find_first_not_of('0') == std::string_view::npos;
+}
+
+double Registro::valorData(int parametro) const { return SEFDateToDateTime((*this)[parametro]); }
+
+std::int32_t Registro::inteiro(int parametro) const { return toInt32((*this)[parametro]).value_or(0); }
+
+void Registro::gravaLinha(std::string_view linha) {
+    GravaRegistro(sessao_, linha);
+    sessao_.entrada(layout_.entrada).gravados += 1;
+}
+
+void descartaRegistro(Sessao& s) {
+    s.ListaCampos.clear();
+    s.ListaObservacoes.clear();
+    s.ListaErros.clear();
+}
+
+namespace {
+
+AreaTrabalho& areaTrabalho() {
+    thread_local AreaTrabalho area;
+    return area;
+}
+
+void cabecalho(Sessao& s, const Layout& l) {
+    std::string& h = s.ListaCampos.nova();
+    if (!l.cabecalho.empty()) {
+        h.assign(l.cabecalho);
+    } else if (l.sequenciado()) {
+        h.assign("REGISTRO ");
+        h.append(l.prefixo);
+        h.append(" SUBTIPO: ");
+        h.append(l.subtipo);
+        h.append(" DETALHE: ");
+        h.append(l.detalhe);
+    } else {
+        h.assign("REGISTRO ");
+        h.append(l.prefixo);
+    }
+}
+
+void formata(Sessao& s, const Layout& l, const Campo& c, std::string& campo, std::string& rotulo) {
+    const std::size_t largura = c.larguraRotulo ? c.larguraRotulo : l.larguraRotulo;
+    rotulo.assign(c.rotulo);
+    if (rotulo.size() < largura) rotulo.append(largura - rotulo.size(), ' ');
+    switch (c.tipo) {
+    case Tipo::alfa:
+        FormatoAlfaLog(s, campo, c.largura, rotulo);
+        break;
+    case Tipo::num:
+        FormatoNumLog(s, campo, c.largura, rotulo);
+        break;
+    case Tipo::data:
+        FormatoDataLog(s, campo, rotulo);
+        break;
+    case Tipo::constante:
+        campo.assign(c.rotulo);
+        break;
+    }
+}
+
+void compoeLinha(Registro& r) {
+    const Layout& l = r.layout();
+    std::string& linha = r.area().linha;
+    linha.assign(l.prefixo);
+    if (l.sequenciado()) {
+        // The line carries the written count of record 88 as it will be once this line is counted.
+        const std::string seq = std::to_string(r.sessao().entrada(l.entrada).gravados + 1);
+        if (seq.size() < 9) linha.append(9 - seq.size(), '0');
+        linha.append(seq);
+        linha.append(l.subtipo);
+        linha.append(l.detalhe);
+    }
+    for (std::size_t i = 0; i < l.campos.size(); ++i) linha.append(r.campo(i));
+    r.gravaLinha(linha);
+}
+
+} // namespace
+
+std::int32_t executaRegistro(Sessao& s, const Layout& l, std::span<const std::string_view> parametros) {
+    if (!VerificaInicio(s)) return -1;
+    if (l.campos.size() > maxCampos || parametros.size() != l.parametros())
+        throw std::invalid_argument("a record export was called with the wrong number of fields");
+
+    AreaTrabalho& area = areaTrabalho();
+    Registro r(s, l, area);
+    cabecalho(s, l);
+
+    std::size_t proximo = 0;  // parameters read so far
+    std::size_t numerados = 0; // fields numbered so far
+    for (std::size_t i = 0; i < l.campos.size(); ++i) {
+        const Campo& c = l.campos[i];
+        std::string& campo = area.campos[i];
+        switch (c.origem) {
+        case Origem::parametro:
+            if (c.tipo == Tipo::constante) break;
+            campo.assign(parametros[proximo++].substr(0, maxShortText));
+            break;
+        case Origem::vazio:
+            campo.clear();
+            break;
+        case Origem::repete:
+            campo.assign(i > 0 ? area.campos[i - 1] : std::string());
+            break;
+        case Origem::sessao:
+            campo.assign(s.*(c.textoSessao));
+            break;
+        }
+        if (c.numerado()) area.posicao[++numerados] = static_cast<std::uint8_t>(i);
+        if (c.guardaRecebido)
+            area.recebidos[i].assign(c.origem == Origem::sessao && c.recebidoSessao ? s.*(c.recebidoSessao) : campo);
+        formata(s, l, c, campo, area.rotulo);
+        if (c.origem == Origem::sessao) (s.*(c.textoSessao)).assign(campo);
+    }
+
+    Estatistica& e = s.entrada(l.entrada);
+    if (l.verificaOrdem() && QuebraSequencia(s, static_cast<std::size_t>(l.entrada)))
+        s.ListaObservacoes.add("\tQuebra de sequência conforme Lógica de Ordenação Inter-Registros."_cp);
+
+    if (l.verificacoes) l.verificacoes(r);
+
+    if (!s.ListaObservacoes.empty()) e.observacoes += 1;
+    if (!s.ListaErros.empty()) {
+        GravaErros(s);
+        e.erros += 1;
+        return -1;
+    }
+    if (l.aoAceitar) l.aoAceitar(r);
+    if (l.compoe)
+        l.compoe(r);
+    else
+        compoeLinha(r);
+    return 0;
+}
+
+} // namespace qv
