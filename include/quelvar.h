@@ -243,6 +243,30 @@ QV_API int32_t QV_CALL Registro54(
     const unsigned char* dataEmissaoRecebimento, const unsigned char* uf, const unsigned char* codigoApuracao,
     const unsigned char* indicadorEspecial);
 
+/* -- Tax-guide and vehicle records -- */
+
+
+/* -- Cash-register records -- */
+
+
+/* -- Transport and communication records -- */
+
+
+/* -- Inventory and product records -- */
+
+
+/* -- Record 88: identification and general boxes -- */
+
+
+/* -- Record 88: incentive boxes -- */
+
+
+/* -- Record 88: summaries -- */
+
+
+/* -- Record 88: tax ledger -- */
+
+
 /* (end of the record exports) */
 
 #ifdef __cplusplus
