@@ -4,6 +4,7 @@
 #include "format/text.hpp"
 #include "platform/platform.hpp"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <optional>
@@ -55,21 +56,20 @@ double SEFDateToDateTime(std::string_view text) {
 
 void ddmmaaaaToSEFDate(std::string& text, std::size_t capacity) {
     if (isBlank(text)) return;
-    const std::string_view t = text;
-    auto part = [&](std::size_t from, std::size_t count) {
-        return from < t.size() ? t.substr(from, count) : std::string_view{};
-    };
-    thread_local std::string out;
-    out.clear();
-    out.append(part(4, std::string_view::npos));
-    out.append(part(2, 2));
-    out.append(part(0, 2));
-    if (out.size() > capacity) out.resize(capacity);
-    text.assign(out);
+    // Positions 5 to the end, then 3 and 4, then 1 and 2, rearranged in place; a text of one to
+    // three characters has no positions beyond its end to contribute.
+    const std::size_t n = text.size();
+    if (n >= 4) {
+        std::rotate(text.begin(), text.begin() + 4, text.end());
+        std::rotate(text.end() - 4, text.end() - 2, text.end());
+    } else if (n == 3) {
+        std::rotate(text.begin(), text.begin() + 2, text.end());
+    }
+    if (text.size() > capacity) text.resize(capacity);
 }
 
-void FormatoDataLog(Sessao& s, std::string& field, std::string_view label) {
-    FormatoNumLog(s, field, 8, label);
+void FormatoDataLog(Sessao& s, std::string& field, std::string_view label, std::size_t labelWidth) {
+    FormatoNumLog(s, field, 8, label, labelWidth);
     ddmmaaaaToSEFDate(field);
 }
 

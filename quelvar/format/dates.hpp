@@ -23,7 +23,7 @@ void ddmmaaaaToSEFDate(std::string& text, std::size_t capacity = 255);
 
 // The labelled date formatter of the record exports: eight digits with a trace line, then
 // rearranged to AAAAMMDD (that step leaves no trace).
-void FormatoDataLog(Sessao& s, std::string& field, std::string_view label);
+void FormatoDataLog(Sessao& s, std::string& field, std::string_view label, std::size_t labelWidth = 0);
 
 // The date value of a calendar date (proleptic Gregorian, years 1 to 9999).
 double dateValue(int year, unsigned month, unsigned day);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace qv {
 
@@ -11,7 +13,7 @@ namespace {
 
 using CharSet = std::array<bool, 256>;
 
-CharSet admitted(std::string_view allowed) {
+constexpr CharSet admitted(std::string_view allowed) {
     CharSet set{};
     for (const char c : allowed) set[static_cast<unsigned char>(c)] = true;
     return set;
@@ -21,28 +23,28 @@ constexpr unsigned char testForm(unsigned char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
 }
 
-void filter(std::string& out, const CharSet& set, std::string_view text) {
-    out.clear();
-    for (const char c : text) {
-        if (out.size() == maxShortText) break; // the rest would be dropped anyway
-        if (set[testForm(static_cast<unsigned char>(c))]) out.push_back(c);
+// Writes the characters of the text that the set admits (a to z tested as A to Z) to out, at most
+// 255 of them; the characters that would come after the 255th are dropped. Returns how many.
+std::size_t filter(char* out, const CharSet& set, std::string_view text) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < text.size() && n < maxShortText; ++i) {
+        const char c = text[i];
+        if (set[testForm(static_cast<unsigned char>(c))]) out[n++] = c;
     }
+    return n;
 }
 
-const CharSet& alfaSet() {
-    static const CharSet set = admitted(CaracteresAlfa);
-    return set;
-}
-const CharSet& numSet() {
-    static const CharSet set = admitted(CaracteresNum);
-    return set;
+void filter(std::string& out, const CharSet& set, std::string_view text) {
+    char buffer[maxShortText];
+    out.assign(buffer, filter(buffer, set, text));
 }
 
-enum class Kind { alfa, num };
+constexpr CharSet alfaSet = admitted(CaracteresAlfa);
+constexpr CharSet numSet = admitted(CaracteresNum);
 
-void padInPlace(std::string& text, std::size_t width, Kind kind) {
+void padInPlace(std::string& text, std::size_t width, Ajuste kind) {
     if (text.size() >= width) return;
-    if (kind == Kind::alfa)
+    if (kind == Ajuste::alfa)
         text.append(width - text.size(), ' ');
     else
         text.insert(0, width - text.size(), '0');
@@ -52,16 +54,16 @@ void cut(std::string& text, std::size_t capacity) {
     if (text.size() > capacity) text.resize(capacity);
 }
 
-void formato2(std::string& text, std::size_t width, std::size_t capacity, Kind kind) {
+void formato2(std::string& text, std::size_t width, std::size_t capacity, Ajuste kind) {
     if (width == 0) {
         text.clear();
         return;
     }
     cut(text, capacity);
     std::string_view source = text;
-    if (kind == Kind::alfa) source = trimLeft(source);
+    if (kind == Ajuste::alfa) source = trimLeft(source);
     std::string filtered;
-    filter(filtered, kind == Kind::alfa ? alfaSet() : numSet(), source);
+    filter(filtered, kind == Ajuste::alfa ? alfaSet : numSet, source);
     cut(filtered, capacity);
     cut(filtered, width);
     padInPlace(filtered, width, kind);
@@ -69,40 +71,66 @@ void formato2(std::string& text, std::size_t width, std::size_t capacity, Kind k
     text = std::move(filtered);
 }
 
-void formatoLog(Sessao& s, std::string& field, std::size_t width, std::string_view label, Kind kind) {
+void appendLabel(std::string& out, std::string_view label, std::size_t labelWidth) {
+    out.append(label);
+    if (label.size() < labelWidth) out.append(labelWidth - label.size(), ' ');
+}
+
+void formatoLog(Sessao& s, std::string& field, std::size_t width, std::string_view label, std::size_t labelWidth,
+                Ajuste kind) {
     if (width == 0) {
         field.clear();
         return;
     }
-    std::string& trace = s.ListaCampos.nova();
-    trace.push_back('\t');
-    trace.append(label);
-    trace.push_back('\t');
-    trace.append(field); // the field as received
-    trace.append(" -> ");
-
-    std::string_view source = field;
-    if (kind == Kind::alfa) source = trimLeft(source);
-    thread_local std::string filtered;
-    filter(filtered, kind == Kind::alfa ? alfaSet() : numSet(), source);
-    if (filtered.size() > width) {
-        std::string& obs = s.ListaObservacoes.nova();
-        obs.append(label);
-        obs.append("\tQuantidade de caracteres maior que o permitido - Permitido: ");
-        appendDecimal(obs, static_cast<std::int64_t>(width));
-        obs.append("; Passados: ");
-        appendDecimal(obs, static_cast<std::int64_t>(filtered.size()));
-        filtered.resize(width);
-    }
-    padInPlace(filtered, width, kind);
-    field.assign(filtered);
-    trace.append(field);
+    const std::string before = field;
+    const std::size_t passados = ajustaCampo(field, before, width, kind);
+    if (passados > width) observacaoCorte(s, label, labelWidth, width, passados);
+    linhaTraco(s.ListaCampos.nova(), label, labelWidth, before, field);
 }
 
 } // namespace
 
+std::size_t ajustaCampo(std::string& field, std::string_view text, std::size_t width, Ajuste kind) {
+    if (kind == Ajuste::alfa) text = trimLeft(text);
+    char buffer[maxShortText];
+    const std::size_t passados = filter(buffer, kind == Ajuste::alfa ? alfaSet : numSet, text);
+    const std::size_t kept = std::min(passados, width);
+    field.resize(width);
+    char* p = field.data();
+    if (kind == Ajuste::alfa) {
+        std::memcpy(p, buffer, kept);
+        std::memset(p + kept, ' ', width - kept);
+    } else {
+        std::memset(p, '0', width - kept);
+        std::memcpy(p + (width - kept), buffer, kept);
+    }
+    return passados;
+}
+
+void linhaTraco(std::string& out, std::string_view label, std::size_t labelWidth, std::string_view before,
+                std::string_view after) {
+    out.reserve(label.size() + labelWidth + before.size() + after.size() + 6);
+    out.push_back('\t');
+    appendLabel(out, label, labelWidth);
+    out.push_back('\t');
+    out.append(before);
+    out.append(" -> ");
+    out.append(after);
+}
+
+void observacaoCorte(Sessao& s, std::string_view label, std::size_t labelWidth, std::size_t width,
+                     std::size_t passados) {
+    std::string& obs = s.ListaObservacoes.nova();
+    appendLabel(obs, label, labelWidth);
+    obs.append("\tQuantidade de caracteres maior que o permitido - Permitido: ");
+    appendDecimal(obs, static_cast<std::int64_t>(width));
+    obs.append("; Passados: ");
+    appendDecimal(obs, static_cast<std::int64_t>(passados));
+}
+
 void RemoveInvalid(std::string& out, std::string_view allowed, std::string_view text) {
-    filter(out, admitted(allowed), text);
+    const CharSet set = admitted(allowed);
+    filter(out, set, text);
 }
 
 std::string RemoveInvalid(std::string_view allowed, std::string_view text) {
@@ -114,31 +142,32 @@ std::string RemoveInvalid(std::string_view allowed, std::string_view text) {
 std::string AlfaStuff(std::string_view text, std::size_t width) {
     if (width == 0) return {};
     std::string out(text);
-    padInPlace(out, width, Kind::alfa);
+    padInPlace(out, width, Ajuste::alfa);
     return out;
 }
 
 std::string NumStuff(std::string_view text, std::size_t width) {
     if (width == 0) return {};
     std::string out(text);
-    padInPlace(out, width, Kind::num);
+    padInPlace(out, width, Ajuste::num);
     return out;
 }
 
 void FormatoAlfa2(std::string& text, std::size_t width, std::size_t capacity) {
-    formato2(text, width, capacity, Kind::alfa);
+    formato2(text, width, capacity, Ajuste::alfa);
 }
 
 void FormatoNum2(std::string& text, std::size_t width, std::size_t capacity) {
-    formato2(text, width, capacity, Kind::num);
+    formato2(text, width, capacity, Ajuste::num);
 }
 
-void FormatoAlfaLog(Sessao& s, std::string& field, std::size_t width, std::string_view label) {
-    formatoLog(s, field, width, label, Kind::alfa);
+void FormatoAlfaLog(Sessao& s, std::string& field, std::size_t width, std::string_view label,
+                    std::size_t labelWidth) {
+    formatoLog(s, field, width, label, labelWidth, Ajuste::alfa);
 }
 
-void FormatoNumLog(Sessao& s, std::string& field, std::size_t width, std::string_view label) {
-    formatoLog(s, field, width, label, Kind::num);
+void FormatoNumLog(Sessao& s, std::string& field, std::size_t width, std::string_view label, std::size_t labelWidth) {
+    formatoLog(s, field, width, label, labelWidth, Ajuste::num);
 }
 
 } // namespace qv

@@ -32,11 +32,30 @@ std::string NumStuff(std::string_view text, std::size_t width);
 void FormatoAlfa2(std::string& text, std::size_t width, std::size_t capacity = maxShortText);
 void FormatoNum2(std::string& text, std::size_t width, std::size_t capacity = maxShortText);
 
+// How a field is fitted: alphanumeric (leading blanks and control characters removed, the
+// alphanumeric set, blank-padded on the right) or numeric (digits only, zero-padded on the left).
+enum class Ajuste { alfa, num };
+
+// Fits a text to a field of exactly the width; returns the length of the filtered text before
+// it was cut (more than the width when the field was cut). The width is at least 1.
+std::size_t ajustaCampo(std::string& field, std::string_view text, std::size_t width, Ajuste kind);
+
+// The trace line of a field: a tab, the label padded with blanks to labelWidth, a tab, the text
+// before formatting, " -> " and the formatted text.
+void linhaTraco(std::string& out, std::string_view label, std::size_t labelWidth, std::string_view before,
+                std::string_view after);
+
+// Adds the observation of a cut field to ListaObservacoes.
+void observacaoCorte(Sessao& s, std::string_view label, std::size_t labelWidth, std::size_t width,
+                     std::size_t passados);
+
 // The labelled formatters of the record exports: the field (a working field of at most 255
 // characters) is rewritten in place; the trace line goes to ListaCampos and, when the filtered
-// text is longer than the width, the observation goes to ListaObservacoes. The label arrives
-// padded to the record's label width.
-void FormatoAlfaLog(Sessao& s, std::string& field, std::size_t width, std::string_view label);
-void FormatoNumLog(Sessao& s, std::string& field, std::size_t width, std::string_view label);
+// text is longer than the width, the observation goes to ListaObservacoes. The label is padded
+// with blanks to labelWidth (the record's label width) in both.
+void FormatoAlfaLog(Sessao& s, std::string& field, std::size_t width, std::string_view label,
+                    std::size_t labelWidth = 0);
+void FormatoNumLog(Sessao& s, std::string& field, std::size_t width, std::string_view label,
+                   std::size_t labelWidth = 0);
 
 } // namespace qv

@@ -74,6 +74,12 @@ constexpr std::optional<std::int32_t> toInt32(std::string_view s) {
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
+// Replaces the text by the bytes (the working fields keep their storage from call to call).
+inline void assignBytes(std::string& to, std::string_view from) {
+    to.resize(from.size());
+    if (!from.empty()) __builtin_memcpy(to.data(), from.data(), from.size());
+}
+
 // Appends the decimal form of a number.
 inline void appendDecimal(std::string& out, std::int64_t n) { out += std::to_string(n); }
 

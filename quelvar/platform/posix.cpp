@@ -20,8 +20,8 @@ namespace {
 // File names arrive as Windows-1252 bytes; the file system wants UTF-8. The last conversion is
 // kept, since one session writes the same three names over and over.
 const std::string& systemName(std::string_view name) {
-    thread_local std::string lastCp1252;
-    thread_local std::string lastUtf8;
+    static std::string lastCp1252;
+    static std::string lastUtf8;
     if (name != lastCp1252) {
         lastCp1252.assign(name);
         lastUtf8 = cp1252ToUtf8(name);

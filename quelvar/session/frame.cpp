@@ -9,13 +9,18 @@
 namespace qv {
 
 std::size_t Registro::posicao(int parametro) const {
-    if (parametro < 1 || static_cast<std::size_t>(parametro) > layout_.numerados())
+    if (parametro < 1 || static_cast<std::size_t>(parametro) > area_.numerados)
         throw std::out_of_range("a check names a parameter the record does not have");
     return area_.posicao[static_cast<std::size_t>(parametro)];
 }
 
 std::string_view Registro::operator[](int n) const { return area_.campos[posicao(n)]; }
-std::string_view Registro::recebido(int n) const { return area_.recebidos[posicao(n)]; }
+std::string_view Registro::recebido(int n) const {
+    const std::size_t i = posicao(n);
+    const Campo& c = layout_.campos[i];
+    if (!c.guardaRecebido) throw std::logic_error("a check asks for a received copy the record does not keep");
+    return c.origem == Origem::sessao ? area_.recebidos[i] : area_.antes[i];
+}
 
 std::string& Registro::novaMensagem(int numero, std::string_view descricao) {
     std::string& m = sessao_.ListaErros.nova();
@@ -92,7 +97,7 @@ void descartaRegistro(Sessao& s) {
 namespace {
 
 AreaTrabalho& areaTrabalho() {
-    thread_local AreaTrabalho area;
+    static AreaTrabalho area;
     return area;
 }
 
@@ -113,23 +118,34 @@ void cabecalho(Sessao& s, const Layout& l) {
     }
 }
 
-void formata(Sessao& s, const Layout& l, const Campo& c, std::string& campo, std::string& rotulo) {
-    const std::size_t largura = c.larguraRotulo ? c.larguraRotulo : l.larguraRotulo;
-    rotulo.assign(c.rotulo);
-    if (rotulo.size() < largura) rotulo.append(largura - rotulo.size(), ' ');
-    switch (c.tipo) {
-    case Tipo::alfa:
-        FormatoAlfaLog(s, campo, c.largura, rotulo);
-        break;
-    case Tipo::num:
-        FormatoNumLog(s, campo, c.largura, rotulo);
-        break;
-    case Tipo::data:
-        FormatoDataLog(s, campo, rotulo);
-        break;
-    case Tipo::constante:
-        campo.assign(c.rotulo);
-        break;
+std::size_t larguraRotulo(const Layout& l, const Campo& c) { return c.larguraRotulo ? c.larguraRotulo : l.larguraRotulo; }
+
+// Fits one field; a cut field adds its observation at once. The trace line is written only when
+// the record goes to the error report (traca), from the text before and the text after; for a
+// date, the text after is the eight digits in the host's order, kept in tracado.
+void ajusta(Sessao& s, const Layout& l, const Campo& c, const std::string& antes, std::string& campo,
+            std::string& tracado) {
+    if (c.largura == 0) {
+        campo.clear();
+        return;
+    }
+    const std::size_t largura = c.tipo == Tipo::data ? 8 : c.largura;
+    const std::size_t passados = ajustaCampo(campo, antes, largura, c.tipo == Tipo::alfa ? Ajuste::alfa : Ajuste::num);
+    if (passados > largura) observacaoCorte(s, c.rotulo, larguraRotulo(l, c), largura, passados);
+    if (c.tipo == Tipo::data) {
+        assignBytes(tracado, campo);
+        ddmmaaaaToSEFDate(campo);
+    }
+}
+
+// The trace of the record in ListaCampos: its header line, then one line per formatted field.
+void traca(Sessao& s, const Layout& l, const AreaTrabalho& area) {
+    cabecalho(s, l);
+    for (std::size_t i = 0; i < l.campos.size(); ++i) {
+        const Campo& c = l.campos[i];
+        if (c.tipo == Tipo::constante || c.largura == 0) continue;
+        linhaTraco(s.ListaCampos.nova(), c.rotulo, larguraRotulo(l, c), area.antes[i],
+                   c.tipo == Tipo::data ? area.tracados[i] : area.campos[i]);
     }
 }
 
@@ -157,33 +173,36 @@ std::int32_t executaRegistro(Sessao& s, const Layout& l, std::span<const std::st
         throw std::invalid_argument("a record export was called with the wrong number of fields");
 
     AreaTrabalho& area = areaTrabalho();
+    area.numerados = l.numerados();
     Registro r(s, l, area);
-    cabecalho(s, l);
 
-    std::size_t proximo = 0;  // parameters read so far
+    std::size_t proximo = 0;   // parameters read so far
     std::size_t numerados = 0; // fields numbered so far
     for (std::size_t i = 0; i < l.campos.size(); ++i) {
         const Campo& c = l.campos[i];
+        std::string& antes = area.antes[i];
         std::string& campo = area.campos[i];
+        if (c.tipo == Tipo::constante) {
+            campo.assign(c.rotulo);
+            continue;
+        }
         switch (c.origem) {
         case Origem::parametro:
-            if (c.tipo == Tipo::constante) break;
-            campo.assign(parametros[proximo++].substr(0, maxShortText));
+            assignBytes(antes, parametros[proximo++].substr(0, maxShortText));
             break;
         case Origem::vazio:
-            campo.clear();
+            antes.clear();
             break;
         case Origem::repete:
-            campo.assign(i > 0 ? area.campos[i - 1] : std::string());
+            assignBytes(antes, i > 0 ? std::string_view(area.campos[i - 1]) : std::string_view());
             break;
         case Origem::sessao:
-            campo.assign(s.*(c.textoSessao));
+            assignBytes(antes, s.*(c.textoSessao));
+            if (c.recebidoSessao) area.recebidos[i].assign(s.*(c.recebidoSessao));
             break;
         }
         if (c.numerado()) area.posicao[++numerados] = static_cast<std::uint8_t>(i);
-        if (c.guardaRecebido)
-            area.recebidos[i].assign(c.origem == Origem::sessao && c.recebidoSessao ? s.*(c.recebidoSessao) : campo);
-        formata(s, l, c, campo, area.rotulo);
+        ajusta(s, l, c, antes, campo, area.tracados[i]);
         if (c.origem == Origem::sessao) (s.*(c.textoSessao)).assign(campo);
     }
 
@@ -195,11 +214,13 @@ std::int32_t executaRegistro(Sessao& s, const Layout& l, std::span<const std::st
 
     if (!s.ListaObservacoes.empty()) e.observacoes += 1;
     if (!s.ListaErros.empty()) {
+        traca(s, l, area);
         GravaErros(s);
         e.erros += 1;
         return -1;
     }
     if (l.aoAceitar) l.aoAceitar(r);
+    if (!s.ListaObservacoes.empty()) traca(s, l, area);
     if (l.compoe)
         l.compoe(r);
     else

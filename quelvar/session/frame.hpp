@@ -130,12 +130,13 @@ inline constexpr std::size_t maxCampos = 40;
 // The working fields of the record being processed: kept from call to call, so that once they
 // have grown to the widths of the layout the frame formats without allocating.
 struct AreaTrabalho {
-    std::array<std::string, maxCampos> campos{};
-    std::array<std::string, maxCampos> recebidos{};
+    std::array<std::string, maxCampos> campos{};    // as formatted
+    std::array<std::string, maxCampos> antes{};     // as received, before formatting
+    std::array<std::string, maxCampos> tracados{};  // a date's eight digits in the host's order
+    std::array<std::string, maxCampos> recebidos{}; // the received copy of a session text
     std::array<std::uint8_t, maxCampos + 1> posicao{}; // parameter number -> position in the line
+    std::size_t numerados = 0; // how many fields the checks can name
     std::string linha;
-    std::string rotulo;
-    std::string mensagem;
 };
 
 // The record being processed, as its checks see it: its formatted fields by parameter number (as

@@ -56,7 +56,7 @@ void emptyLists(Sessao& s) {
 }
 
 std::string& scratch() {
-    thread_local std::string buffer;
+    static std::string buffer;
     buffer.clear();
     return buffer;
 }

@@ -97,12 +97,14 @@ bool Verifica_InscEst(std::string_view, std::string_view) { return true; }
 
 bool Verifica_UF(std::string_view uf) {
     if (uf.empty()) return false;
-    std::string upper(uf);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    const std::string_view code = trim(upper);
+    // Upper case (a to z only), blanks removed from both ends, then one of the codes exactly.
+    const std::string_view code = trim(uf);
+    if (code.size() != 2) return false;
+    auto upper = [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; };
+    const char a = upper(code[0]);
+    const char b = upper(code[1]);
     for (const auto e : estados)
-        if (e == code) return true;
+        if (e[0] == a && e[1] == b) return true;
     return false;
 }
 
