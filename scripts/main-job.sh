@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the project and runs the main job: sefgen checks a few sample identifiers, postal codes
-# and CFOP codes, valid and invalid.
+# and CFOP codes, valid and invalid, then generates the sample SEF file of January 2005.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,3 +19,7 @@ run Verifica_CPF 123.456.789-09 12345678900
 run Verifica_CEP 50000000 5000000
 run Verifica_CEP_UF 69300000 RR 69300000 AM
 run Verifica_CFOP 5102 5100
+
+echo "== sefgen run samples/janeiro2005.txt (files in out/)"
+mkdir -p out
+"$sefgen" run samples/janeiro2005.txt --sef out/SEF.txt --erro out/Erro_SEF.txt --log out/Log_SEF.txt

@@ -105,9 +105,10 @@ std::vector<Row> statistics(const std::string& logPath) {
 }
 
 void printStatistics(const std::vector<Row>& rows) {
-    std::printf("%-10s %10s %16s %11s\n", "Registro", "gravados", "com observações", "rejeitados");
+    // The heading is written out: "com observações" is wider in bytes than on the screen.
+    std::printf("Registro     gravados   com observações   rejeitados\n");
     for (const Row& r : rows)
-        std::printf("%-10s %10s %15s %11s\n", r.tipo.c_str(), r.gravados.c_str(), r.observacoes.c_str(),
+        std::printf("%-10s %10s %17s %12s\n", r.tipo.c_str(), r.gravados.c_str(), r.observacoes.c_str(),
                     r.erros.c_str());
 }
 
