@@ -39,7 +39,9 @@ std::optional<Ymd> readSEFDate(std::string_view text) {
 constexpr double firstDateValue = static_cast<double>((sys_days{year{1} / January / 1} - epoch).count());
 constexpr double lastDateValue = static_cast<double>((sys_days{year{9999} / December / 31} - epoch).count());
 
-constexpr bool inCalendar(double d) { return d >= firstDateValue && d < lastDateValue + 1; }
+constexpr bool inCalendar(double d) {
+    return d >= firstDateValue && d < lastDateValue + 1;
+}
 
 year_month_day toYmd(double d) {
     return year_month_day{epoch + days{static_cast<long>(std::floor(d))}};
@@ -81,7 +83,7 @@ void FormatoDataLog(Sessao& s, std::string& field, std::string_view label) {
 
 // The first-day and last-day tests compare d with the date value of the first (last) day of d's
 // own month, so a value between two days (a time of day) passes neither. A value outside the
-// calendar of years 1 to 9999, NaN included, is no date and passes neither either.
+// calendar of years 1 to 9999, NaN included, is no date and fails both.
 bool isFirstDayOfMonth(double d) {
     if (!inCalendar(d)) return false;
     const auto ymd = toYmd(d);
