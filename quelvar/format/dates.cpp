@@ -36,6 +36,14 @@ std::optional<Ymd> readSEFDate(std::string_view text) {
     return Ymd{*y, static_cast<unsigned>(*m), static_cast<unsigned>(*d)};
 }
 
+// The date values of 1 January of year 1 and 31 December 9999.
+constexpr double firstDateValue = static_cast<double>((sys_days{year{1} / January / 1} - epoch).count());
+constexpr double lastDateValue = static_cast<double>((sys_days{year{9999} / December / 31} - epoch).count());
+
+constexpr bool inCalendar(double d) {
+    return d >= firstDateValue && d < lastDateValue + 1;
+}
+
 year_month_day toYmd(double d) {
     return year_month_day{epoch + days{static_cast<long>(std::floor(d))}};
 }
@@ -73,16 +81,19 @@ void FormatoDataLog(Sessao& s, std::string& field, std::string_view label, std::
     ddmmaaaaToSEFDate(field);
 }
 
+// The first-day and last-day tests compare d with the date value of the first (last) day of d's
+// own month, so a value between two days (a time of day) passes neither. A value outside the
+// calendar of years 1 to 9999, NaN included, is no date and fails both.
 bool isFirstDayOfMonth(double d) {
-    if (d == 0) return false;
+    if (!inCalendar(d)) return false;
     const auto ymd = toYmd(d);
-    return ymd.day() == day{1};
+    return d == static_cast<double>((sys_days{ymd.year() / ymd.month() / day{1}} - epoch).count());
 }
 
 bool isLastDayOfMonth(double d) {
-    if (d == 0) return false;
+    if (!inCalendar(d)) return false;
     const auto ymd = toYmd(d);
-    return ymd.day() == year_month_day_last{ymd.year(), month_day_last{ymd.month()}}.day();
+    return d == static_cast<double>((sys_days{ymd.year() / ymd.month() / last} - epoch).count());
 }
 
 std::string textoData(double d) {

@@ -22,9 +22,12 @@ inline constexpr std::array<char32_t, 32> cp1252High = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-// The Windows-1252 byte of a code point, or nothing when the character set has none.
+// The Windows-1252 byte of a code point, or nothing when the character set has none. The C1 code
+// points of the five unused bytes give those bytes back, so that every byte survives the way
+// through UTF-8 and back (file names, texts shown in the message box).
 constexpr std::optional<unsigned char> cp1252FromCodePoint(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
+    if (cp >= 0x80 && cp <= 0x9F && cp1252High[cp - 0x80] == 0) return static_cast<unsigned char>(cp);
     for (std::size_t i = 0; i < cp1252High.size(); ++i)
         if (cp1252High[i] != 0 && cp1252High[i] == cp) return static_cast<unsigned char>(0x80 + i);
     return std::nullopt;

@@ -33,8 +33,9 @@ constexpr std::string_view trim(std::string_view s) {
 constexpr bool isBlank(std::string_view s) { return trim(s).empty(); }
 
 // The integer conversion used wherever a field is read as a number: optional leading blanks, an
-// optional sign, then decimal digits, or hexadecimal digits after "$", "x" or "0x". Anything else
-// (trailing blanks included) or a value outside the signed 32-bit range fails.
+// optional sign, then decimal digits, or hexadecimal digits (of either case) after "$", "x" or
+// "0x". Only those three prefixes introduce hexadecimal: a capital "X" is a stray character.
+// Anything else (trailing blanks included) or a value outside the signed 32-bit range fails.
 constexpr std::optional<std::int32_t> toInt32(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size() && s[i] == ' ') ++i;
@@ -47,10 +48,10 @@ constexpr std::optional<std::int32_t> toInt32(std::string_view s) {
     if (i < s.size() && s[i] == '$') {
         base = 16;
         ++i;
-    } else if (i < s.size() && (s[i] == 'x' || s[i] == 'X')) {
+    } else if (i < s.size() && s[i] == 'x') {
         base = 16;
         ++i;
-    } else if (i + 1 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
+    } else if (i + 1 < s.size() && s[i] == '0' && s[i + 1] == 'x') {
         base = 16;
         i += 2;
     }
