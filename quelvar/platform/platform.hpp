@@ -11,7 +11,8 @@ namespace qv::platform {
 
 bool fileExists(std::string_view name);
 
-// Removes the file; a failure is not reported (the callers ignore it).
+// Removes the file (a regular file or a symbolic link; anything else is left in place); a failure
+// is not reported (the callers ignore it).
 void deleteFile(std::string_view name);
 
 // Opens the file for appending (creating it empty when missing), writes the bytes, closes it.

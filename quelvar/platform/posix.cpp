@@ -48,7 +48,15 @@ bool fileExists(std::string_view name) {
     return ::stat(systemName(name).c_str(), &st) == 0;
 }
 
-void deleteFile(std::string_view name) { ::unlink(systemName(name).c_str()); }
+// Only what can be an old output file is removed: a regular file, or a symbolic link itself. A
+// device, a named pipe or a socket given as a name (/dev/null for a log nobody wants) stays; the
+// writers then append to it like to any file they could not remove.
+void deleteFile(std::string_view name) {
+    const std::string& path = systemName(name);
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) return;
+    if (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)) ::unlink(path.c_str());
+}
 
 bool appendToFile(std::string_view name, std::string_view bytes) {
     const int fd = ::open(systemName(name).c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);

@@ -1,11 +1,11 @@
 #include "support/support.hpp"
 
-#include "platform/platform.hpp"
-
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
@@ -65,12 +65,6 @@ std::vector<std::string> crlfLines(const std::string& content) {
     return lines;
 }
 
-AvisoRecorder::AvisoRecorder() {
-    qv::platform::defineAviso([this](std::string_view text) { messages_.emplace_back(text); });
-}
-
-AvisoRecorder::~AvisoRecorder() { qv::platform::defineAviso({}); }
-
 EnvGuard::EnvGuard(const char* name, const char* value) : name_(name) {
     const char* old = std::getenv(name);
     had_ = old != nullptr;
@@ -90,5 +84,36 @@ EnvGuard::~EnvGuard() {
 
 LocaleEnv::LocaleEnv(const char* name)
     : all_("LC_ALL", name), numeric_("LC_NUMERIC", nullptr), time_("LC_TIME", nullptr), lang_("LANG", nullptr) {}
+
+WorkingDir::WorkingDir(const fs::path& dir) : old_(fs::current_path()) { fs::current_path(dir); }
+
+WorkingDir::~WorkingDir() {
+    std::error_code ec;
+    fs::current_path(old_, ec);
+}
+
+StderrCapture::StderrCapture(const fs::path& file) : file_(file) {
+    std::fflush(stderr);
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        ADD_FAILURE() << "cannot create " << file;
+        return;
+    }
+    saved_ = ::dup(2);
+    ::dup2(fd, 2);
+    ::close(fd);
+}
+
+StderrCapture::~StderrCapture() { finish(); }
+
+std::string StderrCapture::finish() {
+    if (saved_ >= 0) {
+        std::fflush(stderr);
+        ::dup2(saved_, 2);
+        ::close(saved_);
+        saved_ = -1;
+    }
+    return readFile(file_);
+}
 
 } // namespace qvtest

@@ -34,7 +34,8 @@ bool exists(const std::filesystem::path& path);
 // The lines of a file written with CR LF line ends; fails the test when a line end is different.
 std::vector<std::string> crlfLines(const std::string& content);
 
-// Records every text the library shows in its message box while it exists.
+// Records every text the library shows in its message box while it exists (the core's box: for
+// the tests that link the core).
 class AvisoRecorder {
 public:
     AvisoRecorder();
@@ -71,6 +72,34 @@ private:
     EnvGuard numeric_;
     EnvGuard time_;
     EnvGuard lang_;
+};
+
+// Makes the folder the working directory for the lifetime of the object, then restores the old
+// one (the default file names of the library are relative to the working directory).
+class WorkingDir {
+public:
+    explicit WorkingDir(const std::filesystem::path& dir);
+    ~WorkingDir();
+    WorkingDir(const WorkingDir&) = delete;
+    WorkingDir& operator=(const WorkingDir&) = delete;
+
+private:
+    std::filesystem::path old_;
+};
+
+// Sends everything written to standard error (file descriptor 2) into a file while it exists.
+class StderrCapture {
+public:
+    explicit StderrCapture(const std::filesystem::path& file);
+    ~StderrCapture();
+    StderrCapture(const StderrCapture&) = delete;
+    StderrCapture& operator=(const StderrCapture&) = delete;
+    // Restores standard error and answers what was written to it.
+    std::string finish();
+
+private:
+    std::filesystem::path file_;
+    int saved_ = -1;
 };
 
 } // namespace qvtest

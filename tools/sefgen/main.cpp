@@ -82,22 +82,26 @@ int valida(const std::string& name, const std::vector<std::string>& values) {
                   << " por verificação; foram dados " << values.size() << "\n";
         return 2;
     }
+    // Every value is converted before the first result is printed: a value the library cannot
+    // receive is a usage error, and a usage error prints no results.
+    std::vector<std::string> cp1252;
+    for (const std::string& value : values) {
+        std::size_t at = 0;
+        auto converted = qv::utf8ToCp1252(value, &at);
+        if (!converted) {
+            std::cerr << "sefgen valida: o valor \"" << value << "\" tem um caractere sem forma em "
+                      << "Windows-1252 (posição " << at + 1 << ")\n";
+            return 2;
+        }
+        cp1252.push_back(std::move(*converted));
+    }
     bool allValid = true;
     for (std::size_t i = 0; i < values.size(); i += n) {
-        std::vector<std::string> cp1252;
         std::string shown;
-        for (std::size_t k = 0; k < n; ++k) {
-            std::size_t at = 0;
-            auto converted = qv::utf8ToCp1252(values[i + k], &at);
-            if (!converted) {
-                std::cerr << "sefgen valida: o valor \"" << values[i + k] << "\" tem um caractere sem forma em "
-                          << "Windows-1252 (posição " << at + 1 << ")\n";
-                return 2;
-            }
-            cp1252.push_back(std::move(*converted));
-            shown += (k ? " " : "") + values[i + k];
-        }
-        const bool ok = callValidator(*e, cp1252);
+        for (std::size_t k = 0; k < n; ++k) shown += (k ? " " : "") + values[i + k];
+        const std::vector<std::string> check(cp1252.begin() + static_cast<std::ptrdiff_t>(i),
+                                             cp1252.begin() + static_cast<std::ptrdiff_t>(i + n));
+        const bool ok = callValidator(*e, check);
         allValid = allValid && ok;
         std::cout << shown << ": " << (ok ? "válido" : "inválido") << "\n";
     }
