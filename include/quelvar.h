@@ -62,7 +62,9 @@ QM_API void QV_CALL QM_LiberaReferencia(unsigned char* text);
 /* Opens the session with the names of the SEF file, the error report and the statistics log
    (stored as passed; blank names fall back to "c:\SEF.txt", "c:\Erro_SEF.txt", "c:\Log_SEF.txt",
    which on POSIX are files of those names in the working directory) and removes old files of
-   those names; ignored while a session is open. */
+   those names (an old file that cannot be removed is emptied; one that can be neither removed nor
+   emptied is shown in the message box as "Erro ao tentar apagar o arquivo " and the name);
+   ignored while a session is open. */
 QV_API void QV_CALL Inicia_SEF(const unsigned char* arquivoSEF, const unsigned char* arquivoErro,
                                const unsigned char* arquivoLog);
 /* Closes the session and writes the statistics log. Without an open session it does nothing and
@@ -181,8 +183,9 @@ QV_API uint8_t QV_CALL Verifica_CFOP(const unsigned char* cfop);
 
 /* ---- Record exports ----
    Each takes its fields as short texts, in the layout's order, and returns 0 when the line was
-   appended to the SEF file, -1 when the record was rejected (its block is in the error report) or
-   no session is open. Fields are fitted to their widths (alphanumeric blank-padded, numeric
+   appended to the SEF file, -1 when the record was rejected (its block is in the error report), no
+   session is open, or its line could not be written to the SEF file (the message box shows it,
+   and the call counts as rejected, so the totals and the record 88 numbering stay true). Fields are fitted to their widths (alphanumeric blank-padded, numeric
    digits only and zero-padded, dates DD/MM/AAAA written AAAAMMDD); a cut field is an observation,
    never an error. The CNPJ-or-CPF rule reports every identifier that fails both checks, also one
    without any zero digit (an all-zero identifier always passes the CNPJ check). */

@@ -11,9 +11,10 @@ namespace qv::platform {
 
 bool fileExists(std::string_view name);
 
-// Removes the file (a regular file or a symbolic link; anything else is left in place); a failure
-// is not reported (the callers ignore it).
-void deleteFile(std::string_view name);
+// Removes the file (a regular file or a symbolic link; anything else is left in place). When a
+// regular file cannot be removed it is emptied instead, so that nothing of an earlier run stays
+// in it. False only when an old file keeps its content.
+bool deleteFile(std::string_view name);
 
 // Opens the file for appending (creating it empty when missing), writes the bytes, closes it.
 // False when any step failed; whatever was not written is lost.

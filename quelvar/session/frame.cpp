@@ -84,8 +84,16 @@ double Registro::valorData(int parametro) const { return SEFDateToDateTime((*thi
 std::int32_t Registro::inteiro(int parametro) const { return toInt32((*this)[parametro]).value_or(0); }
 
 void Registro::gravaLinha(std::string_view linha) {
-    GravaRegistro(sessao_, linha);
-    sessao_.entrada(layout_.entrada).gravados += 1;
+    Estatistica& e = sessao_.entrada(layout_.entrada);
+    if (GravaRegistro(sessao_, linha)) {
+        e.gravados += 1;
+    } else {
+        // The message box has shown the failure; the line is not in the file, so it is neither
+        // counted as written (the totals of record 90 and the numbering of record 88 stay true)
+        // nor reported to the host as written.
+        e.erros += 1;
+        linhaPerdida_ = true;
+    }
 }
 
 void descartaRegistro(Sessao& s) {
@@ -225,7 +233,7 @@ std::int32_t executaRegistro(Sessao& s, const Layout& l, std::span<const std::st
         l.compoe(r);
     else
         compoeLinha(r);
-    return 0;
+    return r.linhaPerdida() ? -1 : 0;
 }
 
 } // namespace qv

@@ -197,8 +197,10 @@ public:
     // The formatted field read as an integer; 0 when it cannot be read.
     std::int32_t inteiro(int parametro) const;
 
-    // Writes one accepted line: to the SEF file, counted as written.
+    // Writes one accepted line: to the SEF file, counted as written. A line that cannot be written
+    // counts as an error, and the record export answers -1.
     void gravaLinha(std::string_view linha);
+    bool linhaPerdida() const { return linhaPerdida_; }
 
     AreaTrabalho& area() { return area_; }
 
@@ -208,6 +210,7 @@ private:
     Sessao& sessao_;
     const Layout& layout_;
     AreaTrabalho& area_;
+    bool linhaPerdida_ = false;
 };
 
 // Runs a record export: its declaration with the host's texts (as many as it has parameters).

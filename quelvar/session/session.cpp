@@ -25,7 +25,7 @@ void Inicia_SEF(Sessao& s, std::string_view sef, std::string_view erro, std::str
     s.ArquivoSEF.assign(sef);
     s.ArquivoLog.assign(log);
     for (const std::string* name : {&s.ArquivoSEF, &s.ArquivoErro, &s.ArquivoLog})
-        if (!name->empty() && platform::fileExists(*name)) platform::deleteFile(*name);
+        if (!name->empty()) removeArquivoAntigo(*name);
     s.ListaErros.clear();
     s.ListaCampos.clear();
     s.ListaObservacoes.clear();

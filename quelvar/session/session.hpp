@@ -79,14 +79,20 @@ void GravaEstatisticas(Sessao& s);
 // viaQuatroCasas is set (the total line).
 std::string percentual(std::int64_t e, std::int64_t t, std::string_view separador, bool viaQuatroCasas);
 
-// The three writers of the SEF file and the error report.
-void GravaRegistro(Sessao& s, std::string_view linha);
+// The three writers of the SEF file and the error report. GravaRegistro answers whether the line
+// reached the SEF file.
+bool GravaRegistro(Sessao& s, std::string_view linha);
 void GravaErros(Sessao& s);
 void GravaErro(Sessao& s, std::string_view texto);
 
 // Replaces a blank name by its default and removes the file at the default path (at most once
 // per name, since the default is not blank).
 void defaultName(std::string& name, std::string_view padrao);
+
+// Removes an old output file of that name. An old file that can be neither removed nor emptied is
+// shown in the message box ("Erro ao tentar apagar o arquivo " and the name), since the session
+// would otherwise append to what an earlier run left in it.
+void removeArquivoAntigo(std::string_view name);
 
 std::string_view padraoSEF();
 std::string_view padraoErro();

@@ -11,18 +11,25 @@ std::string_view padraoSEF() { return "c:\\SEF.txt"; }
 std::string_view padraoErro() { return "c:\\Erro_SEF.txt"; }
 std::string_view padraoLog() { return "c:\\Log_SEF.txt"; }
 
+void removeArquivoAntigo(std::string_view name) {
+    if (platform::fileExists(name) && !platform::deleteFile(name))
+        platform::aviso(std::string("Erro ao tentar apagar o arquivo ") + std::string(name));
+}
+
 void defaultName(std::string& name, std::string_view padrao) {
     if (!isBlank(name)) return;
     name.assign(padrao);
-    if (platform::fileExists(name)) platform::deleteFile(name);
+    removeArquivoAntigo(name);
 }
 
 namespace {
 
 constexpr std::string_view fimLinha = "\r\n";
 
-void append(const std::string& file, std::string_view bytes) {
-    if (!platform::appendToFile(file, bytes)) platform::aviso(std::string("Erro ao tentar escrever no arquivo ") + file);
+bool append(const std::string& file, std::string_view bytes) {
+    if (platform::appendToFile(file, bytes)) return true;
+    platform::aviso(std::string("Erro ao tentar escrever no arquivo ") + file);
+    return false;
 }
 
 void appendSection(std::string& block, std::string_view title, const ListaLinhas& lines) {
@@ -63,13 +70,13 @@ std::string& scratch() {
 
 } // namespace
 
-void GravaRegistro(Sessao& s, std::string_view linha) {
+bool GravaRegistro(Sessao& s, std::string_view linha) {
     defaultName(s.ArquivoSEF, padraoSEF());
     defaultName(s.ArquivoErro, padraoErro());
     std::string& buffer = scratch();
     buffer.append(linha);
     buffer.append(fimLinha);
-    append(s.ArquivoSEF, buffer);
+    const bool gravada = append(s.ArquivoSEF, buffer);
     if (!s.ListaObservacoes.empty()) {
         buffer.clear();
         appendTrace(buffer, s);
@@ -77,6 +84,7 @@ void GravaRegistro(Sessao& s, std::string_view linha) {
         append(s.ArquivoErro, buffer);
     }
     emptyLists(s);
+    return gravada;
 }
 
 void GravaErros(Sessao& s) {

@@ -146,3 +146,18 @@ TEST_F(RecordTest, PeriodRuleBeforeAnyRecord10) {
     EXPECT_EQ(lastErrors().at(0), "-1   Data de Emissão/Recebimento Inválida (AAAAMMDD) :: 00000000");
     EXPECT_EQ(lastErrors().at(1), "-13  Função Registro10 não foi chamada");
 }
+
+TEST_F(RecordTest, ALineThatCannotBeWrittenIsNotReportedAsWritten) {
+    AvisoRecorder box;
+    // A full device accepts the open and refuses the write.
+    qv::Inicia_SEF(s, "/dev/full", dir.file("Erro.txt"), dir.file("Log.txt"));
+    EXPECT_EQ(call(qv::Registro10, {"11222333000181", "ISENTO", "Nome", "Recife", "PE", "1", "01/01/2005",
+                                    "31/01/2005", "2", "3", "1", "1"}),
+              -1);
+    EXPECT_EQ(box.messages(), std::vector<std::string>{"Erro ao tentar escrever no arquivo /dev/full"});
+    EXPECT_EQ(s.entrada(qv::Indice::r10).gravados, 0);
+    EXPECT_EQ(s.entrada(qv::Indice::r10).erros, 1);
+    // The file holds no record 10, so the records that need one are rejected.
+    EXPECT_EQ(call(qv::Registro11, {"Rua A", "1", "", "B", "50050000", "C", "1"}), -1);
+    EXPECT_EQ(lastErrors(), std::vector<std::string>{"-3   Função Registro10 não foi chamada"});
+}
