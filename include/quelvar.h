@@ -244,6 +244,23 @@ QV_API int32_t QV_CALL Registro54(
     const unsigned char* indicadorEspecial);
 
 /* -- Tax-guide and vehicle records -- */
+/* Record 55, a tax collection guide (GNRE) paid by the informant as tax substitute; the CNPJ must be the
+   informant's. Check -4 exempts a state registration whose trimmed text is exactly "INEXISTENTE". Since
+   Verifica_InscEst accepts everything, check -4 never fires either way. */
+QV_API int32_t QV_CALL Registro55(const unsigned char* cnpjContribuinte,
+                                  const unsigned char* inscricaoEstadualSubstituto,
+                                  const unsigned char* dataGNRE, const unsigned char* ufSubstituto,
+                                  const unsigned char* ufFavorecida, const unsigned char* bancoGNRE,
+                                  const unsigned char* agenciaGNRE, const unsigned char* numeroGNRE,
+                                  const unsigned char* valorGNRE, const unsigned char* dataVencimento,
+                                  const unsigned char* mesAnoReferencia, const unsigned char* numeroConvenio);
+/* Record 56, one invoice item of a vehicle sale. */
+QV_API int32_t QV_CALL Registro56(const unsigned char* cnpjAdquirente, const unsigned char* modelo,
+                                  const unsigned char* serie, const unsigned char* numero,
+                                  const unsigned char* cfop, const unsigned char* cst,
+                                  const unsigned char* numeroItem, const unsigned char* codigoProduto,
+                                  const unsigned char* tipoOperacao, const unsigned char* cnpjConcessionaria,
+                                  const unsigned char* aliquotaIPI, const unsigned char* chassi);
 
 
 /* -- Cash-register records -- */
