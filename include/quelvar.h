@@ -264,6 +264,37 @@ QV_API int32_t QV_CALL Registro56(const unsigned char* cnpjAdquirente, const uns
 
 
 /* -- Cash-register records -- */
+/* Record 60, subtype M: one cash register's day (counters, gross revenue and grand totals). */
+QV_API int32_t QV_CALL
+Registro60M(const unsigned char* dataEmissao, const unsigned char* numeroSerieFabricacao,
+            const unsigned char* numeroOrdemEquipamento, const unsigned char* modeloDocumento,
+            const unsigned char* contadorInicioDia, const unsigned char* contadorFinalDia,
+            const unsigned char* contadorReducaoZ, const unsigned char* contadorReinicio,
+            const unsigned char* valorRendaBruta, const unsigned char* valorTotalizadorGeral,
+            const unsigned char* grandeTotalInicial, const unsigned char* vendaLiquida,
+            const unsigned char* icmsDebitado, const unsigned char* observacao);
+/* Record 60, subtype A: one partial totaliser of a cash register's day. */
+QV_API int32_t QV_CALL Registro60A(const unsigned char* dataEmissao,
+                                   const unsigned char* numeroSerieFabricacao,
+                                   const unsigned char* situacaoTributariaAliquota,
+                                   const unsigned char* valorTotalizadorParcial);
+/* Record 60, subtype D: one product sold through a cash register on a day. */
+QV_API int32_t QV_CALL Registro60D(const unsigned char* dataEmissao,
+                                   const unsigned char* numeroSerieFabricacao,
+                                   const unsigned char* codigoProduto, const unsigned char* quantidade,
+                                   const unsigned char* valorProduto, const unsigned char* baseCalculoICMS,
+                                   const unsigned char* situacaoTributariaAliquota,
+                                   const unsigned char* valorICMS);
+/* Record 61, a day's documents of one model, series and subseries issued other than through a cash
+   register. */
+QV_API int32_t QV_CALL Registro61(const unsigned char* dataEmissao, const unsigned char* modelo,
+                                  const unsigned char* serie, const unsigned char* subserie,
+                                  const unsigned char* numeroInicialOrdem,
+                                  const unsigned char* numeroFinalOrdem, const unsigned char* valorTotal,
+                                  const unsigned char* baseCalculoICMS, const unsigned char* valorICMS,
+                                  const unsigned char* isenta, const unsigned char* outras,
+                                  const unsigned char* aliquota, const unsigned char* codigoLancamento,
+                                  const unsigned char* cfop, const unsigned char* observacao);
 
 
 /* -- Transport and communication records -- */
