@@ -247,9 +247,57 @@ QV_API int32_t QV_CALL Registro54(
     const unsigned char* indicadorEspecial);
 
 /* -- Tax-guide and vehicle records -- */
+/* Record 55, a tax collection guide (GNRE) paid by the informant as tax substitute; the CNPJ must be the
+   informant's. Check -4 exempts a state registration whose trimmed text is exactly "INEXISTENTE". Since
+   Verifica_InscEst accepts everything, check -4 never fires either way. */
+QV_API int32_t QV_CALL Registro55(const unsigned char* cnpjContribuinte,
+                                  const unsigned char* inscricaoEstadualSubstituto,
+                                  const unsigned char* dataGNRE, const unsigned char* ufSubstituto,
+                                  const unsigned char* ufFavorecida, const unsigned char* bancoGNRE,
+                                  const unsigned char* agenciaGNRE, const unsigned char* numeroGNRE,
+                                  const unsigned char* valorGNRE, const unsigned char* dataVencimento,
+                                  const unsigned char* mesAnoReferencia, const unsigned char* numeroConvenio);
+/* Record 56, one invoice item of a vehicle sale. */
+QV_API int32_t QV_CALL Registro56(const unsigned char* cnpjAdquirente, const unsigned char* modelo,
+                                  const unsigned char* serie, const unsigned char* numero,
+                                  const unsigned char* cfop, const unsigned char* cst,
+                                  const unsigned char* numeroItem, const unsigned char* codigoProduto,
+                                  const unsigned char* tipoOperacao, const unsigned char* cnpjConcessionaria,
+                                  const unsigned char* aliquotaIPI, const unsigned char* chassi);
 
 
 /* -- Cash-register records -- */
+/* Record 60, subtype M: one cash register's day (counters, gross revenue and grand totals). */
+QV_API int32_t QV_CALL
+Registro60M(const unsigned char* dataEmissao, const unsigned char* numeroSerieFabricacao,
+            const unsigned char* numeroOrdemEquipamento, const unsigned char* modeloDocumento,
+            const unsigned char* contadorInicioDia, const unsigned char* contadorFinalDia,
+            const unsigned char* contadorReducaoZ, const unsigned char* contadorReinicio,
+            const unsigned char* valorRendaBruta, const unsigned char* valorTotalizadorGeral,
+            const unsigned char* grandeTotalInicial, const unsigned char* vendaLiquida,
+            const unsigned char* icmsDebitado, const unsigned char* observacao);
+/* Record 60, subtype A: one partial totaliser of a cash register's day. */
+QV_API int32_t QV_CALL Registro60A(const unsigned char* dataEmissao,
+                                   const unsigned char* numeroSerieFabricacao,
+                                   const unsigned char* situacaoTributariaAliquota,
+                                   const unsigned char* valorTotalizadorParcial);
+/* Record 60, subtype D: one product sold through a cash register on a day. */
+QV_API int32_t QV_CALL Registro60D(const unsigned char* dataEmissao,
+                                   const unsigned char* numeroSerieFabricacao,
+                                   const unsigned char* codigoProduto, const unsigned char* quantidade,
+                                   const unsigned char* valorProduto, const unsigned char* baseCalculoICMS,
+                                   const unsigned char* situacaoTributariaAliquota,
+                                   const unsigned char* valorICMS);
+/* Record 61, a day's documents of one model, series and subseries issued other than through a cash
+   register. */
+QV_API int32_t QV_CALL Registro61(const unsigned char* dataEmissao, const unsigned char* modelo,
+                                  const unsigned char* serie, const unsigned char* subserie,
+                                  const unsigned char* numeroInicialOrdem,
+                                  const unsigned char* numeroFinalOrdem, const unsigned char* valorTotal,
+                                  const unsigned char* baseCalculoICMS, const unsigned char* valorICMS,
+                                  const unsigned char* isenta, const unsigned char* outras,
+                                  const unsigned char* aliquota, const unsigned char* codigoLancamento,
+                                  const unsigned char* cfop, const unsigned char* observacao);
 
 
 /* -- Transport and communication records -- */
