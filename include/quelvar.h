@@ -307,9 +307,98 @@ QV_API int32_t QV_CALL Registro61(const unsigned char* dataEmissao, const unsign
 
 
 /* -- Record 88: identification and general boxes -- */
+/* Record 88 subtype 10 detail 00, the document: the fiscal period (AAAAMM) and its three S/N flags. */
+QV_API int32_t QV_CALL Registro88_S10_D00(const unsigned char* periodoFiscal,
+                                          const unsigned char* documentoSubstituto,
+                                          const unsigned char* comMovimento,
+                                          const unsigned char* alteracaoCadastro);
+/* Record 88 subtype 10 detail 10, the informant taxpayer; its state registration is not checked. */
+QV_API int32_t QV_CALL Registro88_S10_D10(const unsigned char* nomeContribuinte,
+                                          const unsigned char* inscricaoEstadual, const unsigned char* cnpj,
+                                          const unsigned char* telefone, const unsigned char* fax,
+                                          const unsigned char* caixaPostal, const unsigned char* cep,
+                                          const unsigned char* email);
+/* Record 88 subtype 10 detail 20, the person responsible for the file; the CPF is not checked. */
+QV_API int32_t QV_CALL Registro88_S10_D20(const unsigned char* nomeResponsavel, const unsigned char* cpf,
+                                          const unsigned char* telefone, const unsigned char* email);
+/* Record 88 subtype 10 detail 30, the accountant. */
+QV_API int32_t QV_CALL Registro88_S10_D30(const unsigned char* nomeContador, const unsigned char* cpf,
+                                          const unsigned char* crc, const unsigned char* telefone,
+                                          const unsigned char* telefone2, const unsigned char* fax,
+                                          const unsigned char* caixaPostal, const unsigned char* email);
+/* Record 88 subtype 10 detail 40, a participant (customer or supplier); both dates are required.
+   -1 follows the CNPJ-or-CPF rule: a valid CPF as the host gave it is accepted; -1 names only the CNPJ. */
+QV_API int32_t QV_CALL Registro88_S10_D40(const unsigned char* cnpjParticipante,
+                                          const unsigned char* inscricaoEstadual, const unsigned char* uf,
+                                          const unsigned char* nomeEmpresarial,
+                                          const unsigned char* dataInicial, const unsigned char* dataFinal,
+                                          const unsigned char* situacaoParticipante);
+/* Record 88 subtype 15, box A, general information; the closing date may be empty. */
+QV_API int32_t QV_CALL Registro88_S15_D00(const unsigned char* dataEncerramentoExercicio,
+                                          const unsigned char* consumoEnergia,
+                                          const unsigned char* valorCalculado);
+/* Record 88 subtype 20, box B, operations and services of one municipality (0) or the box total (1). */
+QV_API int32_t QV_CALL Registro88_S20_D00(const unsigned char* qualificacao,
+                                          const unsigned char* codigoMunicipio,
+                                          const unsigned char* detalhamento, const unsigned char* entradas,
+                                          const unsigned char* saidas);
+/* Record 88 subtype 25, box C, acquisitions for use, consumption or fixed assets. */
+QV_API int32_t QV_CALL Registro88_S25_D00(const unsigned char* origem, const unsigned char* energiaEletrica,
+                                          const unsigned char* comunicacoes, const unsigned char* outros,
+                                          const unsigned char* ativo);
+/* Record 88 subtype 30 detail 00, box D, accumulated credit: detail of its use. */
+QV_API int32_t QV_CALL Registro88_S30_D00(const unsigned char* controleCredito,
+                                          const unsigned char* utilizacaoCredito,
+                                          const unsigned char* reconhecido,
+                                          const unsigned char* numeroProcesso,
+                                          const unsigned char* valorCredito);
+/* Record 88 subtype 30 detail 10, box D, accumulated credit: compensation of a debit. */
+QV_API int32_t QV_CALL Registro88_S30_D10(const unsigned char* responsabilidade,
+                                          const unsigned char* codigoReceita, const unsigned char* valorICMS);
 
 
 /* -- Record 88: incentive boxes -- */
+/* Record 88 subtype 35 detail 00, box E1, industry: presumed credit. */
+QV_API int32_t QV_CALL Registro88_S35_D00(
+    const unsigned char* codigoApuracao, const unsigned char* percentualCredito,
+    const unsigned char* saidasNaoIncentivadas, const unsigned char* saidasIncentivadas,
+    const unsigned char* saidasIncentivadasForaNE, const unsigned char* saldoDevedorAntesPRODEPE,
+    const unsigned char* saldoDevedorFaixaIncentivada, const unsigned char* creditoPresumidoForaNE,
+    const unsigned char* saldoDevedorForaNE, const unsigned char* creditoPresumidoPRODEPE,
+    const unsigned char* totalIncentivosPRODEPE, const unsigned char* saldoDevedorAposPRODEPE);
+/* Record 88 subtype 35 detail 10, box E2, imports: presumed credit. */
+QV_API int32_t QV_CALL Registro88_S35_D10(const unsigned char* codigoApuracao,
+                                          const unsigned char* importacaoNaoIncentivada,
+                                          const unsigned char* importacaoIncentivada,
+                                          const unsigned char* icmsImportacaoNaoIncentivada,
+                                          const unsigned char* icmsImportacaoIncentivada,
+                                          const unsigned char* creditoPresumido,
+                                          const unsigned char* icmsRecolherImportacoes);
+/* Record 88 subtype 35 detail 11, box E2, imports: deferral on entry, presumed credit on the exit. */
+QV_API int32_t QV_CALL Registro88_S35_D11(
+    const unsigned char* codigoApuracao, const unsigned char* operacoesImportacaoDeferido,
+    const unsigned char* impostoImportacaoDeferido, const unsigned char* saidasNaoIncentivadas,
+    const unsigned char* percentualIncentivoForaEstado, const unsigned char* saidasIncentivadasForaEstado,
+    const unsigned char* icmsDebitadoForaEstado, const unsigned char* creditoPresumidoPRODEPE,
+    const unsigned char* saldoDevedorICMS, const unsigned char* saldoRecolherAposPRODEPE);
+/* Record 88 subtype 35 detail 12, box E2, imports: internal exits of one incentive band (1 to 4). */
+QV_API int32_t QV_CALL Registro88_S35_D12(const unsigned char* codigoApuracao,
+                                          const unsigned char* faixaIncentivo,
+                                          const unsigned char* saidasIncentivadas,
+                                          const unsigned char* importacoesCreditoPresumido,
+                                          const unsigned char* creditoPresumidoPRODEPE);
+/* Record 88 subtype 35 detail 20, box E3, distribution centre: entries and exits. */
+QV_API int32_t QV_CALL Registro88_S35_D20(
+    const unsigned char* codigoApuracao, const unsigned char* entradasPercentualIncentivo,
+    const unsigned char* entradasNaoIncentivadas, const unsigned char* entradasIncentivadas,
+    const unsigned char* saidasPercentualIncentivo, const unsigned char* saidasNaoIncentivadas,
+    const unsigned char* saidasIncentivadas, const unsigned char* saldoDevedorAntesPRODEPE,
+    const unsigned char* creditoPresumidoEntradas, const unsigned char* creditoPresumidoSaidas,
+    const unsigned char* totalIncentivosPRODEPE, const unsigned char* saldoDevedorAposPRODEPE,
+    const unsigned char* indice, const unsigned char* valorFreteCIF, const unsigned char* valorFreteFOB);
+/* Record 88 subtype 35 detail 30, box E4, freight on exit (industry) to outside the Northeast. */
+QV_API int32_t QV_CALL Registro88_S35_D30(const unsigned char* valorFreteCIFForaNE,
+                                          const unsigned char* valorFreteFOBForaNE);
 
 
 /* -- Record 88: summaries -- */
