@@ -297,6 +297,23 @@ QV_API int32_t QV_CALL Registro77(
 
 
 /* -- Inventory and product records -- */
+/* Record 74, one item of an inventory, with the code of possession and the possessor.
+   Under the codes of possession 2 and 3 an empty possessor's CNPJ also gives -6 (2) or -7 (3). */
+QV_API int32_t QV_CALL Registro74(const unsigned char* dataInventario, const unsigned char* codigoProduto,
+                                  const unsigned char* quantidade, const unsigned char* valorProduto,
+                                  const unsigned char* codigoPosse, const unsigned char* cnpjPossuidor,
+                                  const unsigned char* inscricaoEstadualPossuidor,
+                                  const unsigned char* ufPossuidor, const unsigned char* codigoIdentificacao,
+                                  const unsigned char* valorUnitario, const unsigned char* observacao);
+/* Record 75, a product or service code used in the file, with its validity dates. */
+QV_API int32_t QV_CALL Registro75(const unsigned char* dataInicial, const unsigned char* dataFinal,
+                                  const unsigned char* codigoProdutoServico,
+                                  const unsigned char* codificacaoNCM, const unsigned char* descricao,
+                                  const unsigned char* unidadeMedida, const unsigned char* cst,
+                                  const unsigned char* aliquotaIPI, const unsigned char* aliquotaICMS,
+                                  const unsigned char* reducaoBaseCalculoICMS,
+                                  const unsigned char* baseCalculoICMS, const unsigned char* codigoAnterior,
+                                  const unsigned char* termoFinalUtilizacao);
 
 
 /* -- Record 88: identification and general boxes -- */
