@@ -36,43 +36,36 @@ void verifica74(Registro& c) {
     c.inscricaoEstadual(7, 8, -3, "Inscrição Estadual do Possuidor Inválida :: "_cp, {"ISENTO", ""});
     c.falhaSe(!Verifica_Posse(c[5]), -4, "Código de Posse das Mercadorias Inventariadas Inválido :: "_cp, 5);
     c.falhaSe(semPossuidor && !c.zerado(6), -5,
-              "Código de Posse das Mercadorias Inventariadas Inválido :: CNPJ do Possuidor não deve ser "
-              "preenchido, "
-              "se Código de Posse igual a "_cp,
+              "Código de Posse das Mercadorias Inventariadas Inválido :: "
+              "CNPJ do Possuidor não deve ser preenchido, se Código de Posse igual a "_cp,
               5);
-    c.falhaSe(
-        posse == "2" && possuidorNaoIdentificado, -6,
-        "Código de Posse das Mercadorias Inventariadas Inválido :: CNPJ do Possuidor deve ser preenchido, se "
-        "Código de Posse igual a 2"_cp);
+    c.falhaSe(posse == "2" && possuidorNaoIdentificado, -6,
+              "Código de Posse das Mercadorias Inventariadas Inválido :: "
+              "CNPJ do Possuidor deve ser preenchido, se Código de Posse igual a 2"_cp);
     c.falhaSe(posse == "3" && possuidorNaoIdentificado, -7,
-              "Código de Posse das Mercadorias Inventariadas Inválido :: CNPJ do Possuidor deve ser "
-              "preenchido com o "
-              "CNPJ da proprietária da mercadoria em poder do informante, se Código de Posse igual a 3"_cp);
+              "Código de Posse das Mercadorias Inventariadas Inválido :: "
+              "CNPJ do Possuidor deve ser preenchido com o CNPJ da proprietária da mercadoria em poder do "
+              "informante, se Código de Posse igual a 3"_cp);
     c.falhaSe(semPossuidor && !isBlank(c[7]), -8,
-              "Código de Posse das Mercadorias Inventariadas Inválido :: Inscrição Estadual do Possuidor não "
-              "deve ser "
-              "preenchida, se Código de Posse igual a "_cp,
+              "Código de Posse das Mercadorias Inventariadas Inválido :: "
+              "Inscrição Estadual do Possuidor não deve ser preenchida, se Código de Posse igual a "_cp,
               5);
-    c.falhaSe(
-        posse == "2" && inscricaoPossuidorInvalida, -9,
-        "Código de Posse das Mercadorias Inventariadas Inválido :: Inscrição Estadual do Possuidor deve ser "
-        "preenchida com a Inscrição Estadual da proprietária da mercadoria em poder do informante, se Código "
-        "de Posse igual a 2"_cp);
-    c.falhaSe(
-        posse == "3" && inscricaoPossuidorInvalida, -10,
-        "Código de Posse das Mercadorias Inventariadas Inválido :: Inscrição Estadual do Possuidor deve ser "
-        "preenchida, se Código de Posse igual a 3"_cp);
-    c.periodo(
-        1, -11,
-        "Data de Inventário Inválida (AAAAMMDD) :: A Data está fora do período indicado no Registro10 :: "
-        "Data: "_cp);
+    c.falhaSe(posse == "2" && inscricaoPossuidorInvalida, -9,
+              "Código de Posse das Mercadorias Inventariadas Inválido :: "
+              "Inscrição Estadual do Possuidor deve ser preenchida com a Inscrição Estadual da proprietária "
+              "da mercadoria em poder do informante, se Código de Posse igual a 2"_cp);
+    c.falhaSe(posse == "3" && inscricaoPossuidorInvalida, -10,
+              "Código de Posse das Mercadorias Inventariadas Inválido :: "
+              "Inscrição Estadual do Possuidor deve ser preenchida, se Código de Posse igual a 3"_cp);
+    c.periodo(1, -11,
+              "Data de Inventário Inválida (AAAAMMDD) :: "
+              "A Data está fora do período indicado no Registro10 :: Data: "_cp);
     c.falhaSe(!isBlank(c[8]) && !Verifica_UF(c[8]), -12, "Unidade da Federação do Possuidor Inválida :: "_cp,
               8);
-    c.falhaSe(
-        semPossuidor && !isBlank(c[8]), -13,
-        "Código de Posse das Mercadorias Inventariadas Inválido :: UF não deve ser preenchida se Código de "
-        "Posse igual a "_cp,
-        5);
+    c.falhaSe(semPossuidor && !isBlank(c[8]), -13,
+              "Código de Posse das Mercadorias Inventariadas Inválido :: "
+              "UF não deve ser preenchida se Código de Posse igual a "_cp,
+              5);
     // The zero tests look at the digits, so a value of thirteen significant digits passes them.
     c.falhaSe(c.zerado(4), -14,
               "Valor do Produto Inválido :: O Valor informado deve ser maior que 0 (zero)"_cp, 4);
@@ -105,12 +98,12 @@ void verifica75(Registro& c) {
     c.falhaSe(!IsSEFDate(c[1]), -1, "Data Inicial Inválida (AAAAMMDD) :: "_cp, 1);
     c.falhaSe(!IsSEFDate(c[2]), -2, "Data Final Inválida (AAAAMMDD) :: "_cp, 2);
     c.falhaSe(c.valorData(2) < c.valorData(1), -3, "Data Final deve ser maior que Data Inicial"_cp);
-    c.periodo(
-        1, -4,
-        "Data Inicial Inválida (AAAAMMDD) :: A Data está fora do período indicado no Registro10 :: Data: "_cp);
-    c.periodo(
-        2, -5,
-        "Data Final Inválida (AAAAMMDD) :: A Data está fora do período indicado no Registro10 :: Data: "_cp);
+    c.periodo(1, -4,
+              "Data Inicial Inválida (AAAAMMDD) :: "
+              "A Data está fora do período indicado no Registro10 :: Data: "_cp);
+    c.periodo(2, -5,
+              "Data Final Inválida (AAAAMMDD) :: "
+              "A Data está fora do período indicado no Registro10 :: Data: "_cp);
     c.falhaSe(!Verifica_CST(c[7]), -6, "CST Inválido (Código da Situação Tributária) :: "_cp, 7);
     c.presenca10(-7);
     c.presenca11(-8);
