@@ -301,9 +301,70 @@ QV_API int32_t QV_CALL Registro61(const unsigned char* dataEmissao, const unsign
 
 
 /* -- Transport and communication records -- */
+/* Record 70, a transport document; outside the situations N and E only the situation is checked. */
+QV_API int32_t QV_CALL Registro70(const unsigned char* cnpjEmitente, const unsigned char* inscricaoEstadual,
+                                  const unsigned char* dataEmissaoUtilizacao, const unsigned char* uf,
+                                  const unsigned char* modelo, const unsigned char* serie,
+                                  const unsigned char* subserie, const unsigned char* numero,
+                                  const unsigned char* cfop, const unsigned char* valorTotal,
+                                  const unsigned char* baseCalculoICMS, const unsigned char* valorICMS,
+                                  const unsigned char* isenta, const unsigned char* outras,
+                                  const unsigned char* cifFob, const unsigned char* situacao,
+                                  const unsigned char* dataOperacao, const unsigned char* codigoLancamento,
+                                  const unsigned char* aliquotaICMS, const unsigned char* observacao);
+/* Record 71, the invoice carried by a transport document, with the document's payer. */
+QV_API int32_t QV_CALL Registro71(
+    const unsigned char* cnpjTomador, const unsigned char* inscricaoEstadualTomador,
+    const unsigned char* dataEmissaoConhecimento, const unsigned char* ufTomador,
+    const unsigned char* modeloConhecimento, const unsigned char* serie, const unsigned char* subserie,
+    const unsigned char* numeroConhecimento, const unsigned char* ufRemetenteDestinatario,
+    const unsigned char* cnpjRemetenteDestinatario,
+    const unsigned char* inscricaoEstadualRemetenteDestinatario, const unsigned char* dataEmissaoNotaFiscal,
+    const unsigned char* modelo, const unsigned char* serieNotaFiscal, const unsigned char* numero,
+    const unsigned char* valorTotalNotaFiscal);
+/* Record 76, a communication invoice; outside the situations N and E only the situation is checked. */
+QV_API int32_t QV_CALL Registro76(
+    const unsigned char* cnpjTomador, const unsigned char* inscricaoEstadual, const unsigned char* modelo,
+    const unsigned char* serie, const unsigned char* subserie, const unsigned char* numero,
+    const unsigned char* cfop, const unsigned char* dataEmissaoRecebimento, const unsigned char* ufRemetente,
+    const unsigned char* valorTotalNotaFiscal, const unsigned char* baseCalculoICMS,
+    const unsigned char* valorICMS, const unsigned char* isenta, const unsigned char* outras,
+    const unsigned char* aliquotaICMS, const unsigned char* situacao, const unsigned char* numeroLancamento,
+    const unsigned char* codigoConsumoTelecomunicacoes, const unsigned char* dataInicialPrestacao,
+    const unsigned char* dataFinalPrestacao, const unsigned char* periodoPrestacao,
+    const unsigned char* numeroConsumidores, const unsigned char* valorTotal,
+    const unsigned char* baseCalculoICMSTotal, const unsigned char* valorICMSTotal,
+    const unsigned char* isentasTotal, const unsigned char* outrasTotal, const unsigned char* observacao);
+/* Record 77, one service item of a communication or telecommunication invoice. */
+QV_API int32_t QV_CALL Registro77(
+    const unsigned char* cnpjTomador, const unsigned char* modelo, const unsigned char* serie,
+    const unsigned char* subserie, const unsigned char* numero, const unsigned char* cfop,
+    const unsigned char* numeroItem, const unsigned char* codigoServico, const unsigned char* quantidade,
+    const unsigned char* valorServico, const unsigned char* valorDescontoDespesa,
+    const unsigned char* baseCalculoICMS, const unsigned char* aliquotaICMS,
+    const unsigned char* cnpjOperadoraDestino, const unsigned char* inscricaoEstadual,
+    const unsigned char* dataEmissaoRecebimento, const unsigned char* uf, const unsigned char* tipoReceita,
+    const unsigned char* inscricaoEstadualParticipante);
 
 
 /* -- Inventory and product records -- */
+/* Record 74, one item of an inventory, with the code of possession and the possessor.
+   Under the codes of possession 2 and 3 an empty possessor's CNPJ also gives -6 (2) or -7 (3). */
+QV_API int32_t QV_CALL Registro74(const unsigned char* dataInventario, const unsigned char* codigoProduto,
+                                  const unsigned char* quantidade, const unsigned char* valorProduto,
+                                  const unsigned char* codigoPosse, const unsigned char* cnpjPossuidor,
+                                  const unsigned char* inscricaoEstadualPossuidor,
+                                  const unsigned char* ufPossuidor, const unsigned char* codigoIdentificacao,
+                                  const unsigned char* valorUnitario, const unsigned char* observacao);
+/* Record 75, a product or service code used in the file, with its validity dates. */
+QV_API int32_t QV_CALL Registro75(const unsigned char* dataInicial, const unsigned char* dataFinal,
+                                  const unsigned char* codigoProdutoServico,
+                                  const unsigned char* codificacaoNCM, const unsigned char* descricao,
+                                  const unsigned char* unidadeMedida, const unsigned char* cst,
+                                  const unsigned char* aliquotaIPI, const unsigned char* aliquotaICMS,
+                                  const unsigned char* reducaoBaseCalculoICMS,
+                                  const unsigned char* baseCalculoICMS, const unsigned char* codigoAnterior,
+                                  const unsigned char* termoFinalUtilizacao);
 
 
 /* -- Record 88: identification and general boxes -- */
