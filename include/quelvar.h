@@ -262,6 +262,45 @@ QV_API int32_t QV_CALL Registro54(
 
 
 /* -- Record 88: summaries -- */
+/* Record 88 S60 D00, cash-register summary map: totals per issue date; a filled CFOP must be in the table. */
+QV_API int32_t QV_CALL Registro88_S60_D00(const unsigned char* qualificacao, const unsigned char* dataEmissao,
+                                          const unsigned char* numeroPrimeiroEquipamento,
+                                          const unsigned char* numeroUltimoEquipamento,
+                                          const unsigned char* vendaBruta, const unsigned char* vendaLiquida,
+                                          const unsigned char* icmsDebitado,
+                                          const unsigned char* codigoLancamento, const unsigned char* cfop,
+                                          const unsigned char* observacaoMR);
+/* Record 88 S60 D10, cash-register summary map: totals per tax situation or rate for an issue date. */
+QV_API int32_t QV_CALL Registro88_S60_D10(const unsigned char* qualificacao, const unsigned char* dataEmissao,
+                                          const unsigned char* situacaoTributariaAliquota,
+                                          const unsigned char* valorAcumulado,
+                                          const unsigned char* debitoICMS);
+/* Record 88 S61 D00, daily summary of documents by product; the model is numeric ("2B" is taken as "02"). */
+QV_API int32_t QV_CALL Registro88_S61_D00(
+    const unsigned char* dataEmissao, const unsigned char* modelo, const unsigned char* serie,
+    const unsigned char* subserie, const unsigned char* numeroInicial, const unsigned char* numeroFinal,
+    const unsigned char* codigoProduto, const unsigned char* quantidade, const unsigned char* valorMercadoria,
+    const unsigned char* baseCalculoICMS, const unsigned char* aliquotaMercadoria,
+    const unsigned char* valorICMS);
+/* Record 88 S74 D00, the totals of the inventory; a possession code of zero is not checked. */
+QV_API int32_t QV_CALL Registro88_S74_D00(const unsigned char* codigoPosse, const unsigned char* codigoNBM,
+                                          const unsigned char* codigoIdentificacaoItens,
+                                          const unsigned char* qualificacao,
+                                          const unsigned char* valorSituacao);
+/* Record 88 S77 D00, an adjustment of the tax assessment; the process origin is always checked. */
+QV_API int32_t QV_CALL Registro88_S77_D00(const unsigned char* qualificacao, const unsigned char* descricao,
+                                          const unsigned char* valor,
+                                          const unsigned char* periodoFiscalReferencia,
+                                          const unsigned char* numeroProcesso,
+                                          const unsigned char* origemProcesso,
+                                          const unsigned char* codigoApuracao,
+                                          const unsigned char* observacao);
+/* Record 88 S78 D00, an obligation to be paid; an empty due date is not checked. */
+QV_API int32_t QV_CALL Registro88_S78_D00(const unsigned char* descricao, const unsigned char* valorDAE,
+                                          const unsigned char* codigoReceitaDAE,
+                                          const unsigned char* periodoFiscalReferencia,
+                                          const unsigned char* dataVencimentoObrigacao,
+                                          const unsigned char* observacao);
 
 
 /* -- Record 88: tax ledger -- */
