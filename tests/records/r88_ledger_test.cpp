@@ -82,28 +82,32 @@ TEST_F(R88LedgerTest, LedgerLines) {
         std::string message1;
         std::string message2;
     };
-    const std::string q = "Código da Qualificação Inválido :: ";
-    const std::string qSemCedilha = "Código da Qualificacao Inválido :: ";
-    const auto cfop = [](const std::string& total, const std::string& nao = "não") {
-        return "-2   Para Qualificação igual \"01 - " + total + "\", o CFOP " + nao +
-               " deve ser preenchido :: ";
-    };
     const auto exits = amountLabels("ICMS Debitado:", "Total do ICMS Substituído para o Estado:",
                                     "Total do ICMS Substituído para Outros Estados:");
     const std::vector<Case> cases = {
         {&qv::Registro88_S80_D00, "8000", 38,
          amountLabels("ICMS Normal Creditado:", "ICMS Fonte:", "ICMS pela Entrada:"), false,
-         "-1   " + qSemCedilha, cfop("Total das Entradas Internas")},
+         "-1   Código da Qualificacao Inválido :: ",
+         "-2   Para Qualificação igual \"01 - Total das Entradas Internas\", o CFOP não deve ser preenchido "
+         ":: "},
         {&qv::Registro88_S80_D01, "8001", 38,
-         amountLabels("ICMS Normal Creditado:", "ICMS Fonte:", "ICMS Entrada:"), true, "-1   " + qSemCedilha,
-         cfop("Total das entradas Interestaduais")},
+         amountLabels("ICMS Normal Creditado:", "ICMS Fonte:", "ICMS Entrada:"), true,
+         "-1   Código da Qualificacao Inválido :: ",
+         "-2   Para Qualificação igual \"01 - Total das entradas Interestaduais\", o CFOP não deve ser "
+         "preenchido :: "},
         {&qv::Registro88_S80_D02, "8002", 38, amountLabels("ICMS Creditado:", "ICMS Fonte:", "ICMS Entrada:"),
-         false, "-1   " + qSemCedilha, cfop("Total das Entradas Exterior")},
-        {&qv::Registro88_S82_D00, "8200", 48, exits, false, "-1   " + q, cfop("Total das saídas internas")},
-        {&qv::Registro88_S82_D01, "8201", 48, exits, false, "-1   " + q,
-         cfop("Total das saídas Interestaduais")},
-        {&qv::Registro88_S82_D02, "8202", 47, exits, false, "-1   " + q,
-         cfop("Total das saídas para o exterior", "naõ")},
+         false, "-1   Código da Qualificacao Inválido :: ",
+         "-2   Para Qualificação igual \"01 - Total das Entradas Exterior\", o CFOP não deve ser preenchido "
+         ":: "},
+        {&qv::Registro88_S82_D00, "8200", 48, exits, false, "-1   Código da Qualificação Inválido :: ",
+         "-2   Para Qualificação igual \"01 - Total das saídas internas\", o CFOP não deve ser preenchido "
+         ":: "},
+        {&qv::Registro88_S82_D01, "8201", 48, exits, false, "-1   Código da Qualificação Inválido :: ",
+         "-2   Para Qualificação igual \"01 - Total das saídas Interestaduais\", o CFOP não deve ser "
+         "preenchido :: "},
+        {&qv::Registro88_S82_D02, "8202", 47, exits, false, "-1   Código da Qualificação Inválido :: ",
+         "-2   Para Qualificação igual \"01 - Total das saídas para o exterior\", o CFOP naõ deve ser "
+         "preenchido :: "},
     };
     std::vector<std::string> valid = {"01", "1102"};
     valid.insert(valid.end(), elevenAmounts.begin(), elevenAmounts.end());
