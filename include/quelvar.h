@@ -463,9 +463,141 @@ QV_API int32_t QV_CALL Registro88_S35_D30(const unsigned char* valorFreteCIFFora
 
 
 /* -- Record 88: summaries -- */
+/* Record 88 S60 D00, cash-register summary map: totals per issue date; a filled CFOP must be in the table. */
+QV_API int32_t QV_CALL Registro88_S60_D00(const unsigned char* qualificacao, const unsigned char* dataEmissao,
+                                          const unsigned char* numeroPrimeiroEquipamento,
+                                          const unsigned char* numeroUltimoEquipamento,
+                                          const unsigned char* vendaBruta, const unsigned char* vendaLiquida,
+                                          const unsigned char* icmsDebitado,
+                                          const unsigned char* codigoLancamento, const unsigned char* cfop,
+                                          const unsigned char* observacaoMR);
+/* Record 88 S60 D10, cash-register summary map: totals per tax situation or rate for an issue date. */
+QV_API int32_t QV_CALL Registro88_S60_D10(const unsigned char* qualificacao, const unsigned char* dataEmissao,
+                                          const unsigned char* situacaoTributariaAliquota,
+                                          const unsigned char* valorAcumulado,
+                                          const unsigned char* debitoICMS);
+/* Record 88 S61 D00, daily summary of documents by product; the model is numeric ("2B" is taken as "02"). */
+QV_API int32_t QV_CALL Registro88_S61_D00(
+    const unsigned char* dataEmissao, const unsigned char* modelo, const unsigned char* serie,
+    const unsigned char* subserie, const unsigned char* numeroInicial, const unsigned char* numeroFinal,
+    const unsigned char* codigoProduto, const unsigned char* quantidade, const unsigned char* valorMercadoria,
+    const unsigned char* baseCalculoICMS, const unsigned char* aliquotaMercadoria,
+    const unsigned char* valorICMS);
+/* Record 88 S74 D00, the totals of the inventory; a possession code of zero is not checked. */
+QV_API int32_t QV_CALL Registro88_S74_D00(const unsigned char* codigoPosse, const unsigned char* codigoNBM,
+                                          const unsigned char* codigoIdentificacaoItens,
+                                          const unsigned char* qualificacao,
+                                          const unsigned char* valorSituacao);
+/* Record 88 S77 D00, an adjustment of the tax assessment; the process origin is always checked. */
+QV_API int32_t QV_CALL Registro88_S77_D00(const unsigned char* qualificacao, const unsigned char* descricao,
+                                          const unsigned char* valor,
+                                          const unsigned char* periodoFiscalReferencia,
+                                          const unsigned char* numeroProcesso,
+                                          const unsigned char* origemProcesso,
+                                          const unsigned char* codigoApuracao,
+                                          const unsigned char* observacao);
+/* Record 88 S78 D00, an obligation to be paid; an empty due date is not checked. */
+QV_API int32_t QV_CALL Registro88_S78_D00(const unsigned char* descricao, const unsigned char* valorDAE,
+                                          const unsigned char* codigoReceitaDAE,
+                                          const unsigned char* periodoFiscalReferencia,
+                                          const unsigned char* dataVencimentoObrigacao,
+                                          const unsigned char* observacao);
 
 
 /* -- Record 88: tax ledger -- */
+/* Record 88 S80 D00, ledger line of the internal entries; a filled CFOP must be in the table. */
+QV_API int32_t QV_CALL Registro88_S80_D00(
+    const unsigned char* qualificacao, const unsigned char* cfop, const unsigned char* valorContabil,
+    const unsigned char* baseCalculo, const unsigned char* icmsNormalCreditado,
+    const unsigned char* icmsFonte, const unsigned char* icmsPelaEntrada,
+    const unsigned char* operacoesIsentas, const unsigned char* totalOutrasOperacoes,
+    const unsigned char* totalIPIBaseCalculo, const unsigned char* totalIPICreditado,
+    const unsigned char* totalIPIOperacoesIsentas, const unsigned char* totalIPIOutrasOperacoes);
+/* Record 88 S80 D01, ledger line of the entries from other states; a filled CFOP must be in the table. */
+QV_API int32_t QV_CALL Registro88_S80_D01(
+    const unsigned char* qualificacao, const unsigned char* cfop, const unsigned char* valorContabil,
+    const unsigned char* baseCalculo, const unsigned char* icmsNormalCreditado,
+    const unsigned char* icmsFonte, const unsigned char* icmsEntrada, const unsigned char* operacoesIsentas,
+    const unsigned char* totalOutrasOperacoes, const unsigned char* totalIPIBaseCalculo,
+    const unsigned char* totalIPICreditado, const unsigned char* totalIPIOperacoesIsentas,
+    const unsigned char* totalIPIOutrasOperacoes);
+/* Record 88 S80 D02, ledger line of the entries from abroad; a filled CFOP must be in the table. */
+QV_API int32_t QV_CALL Registro88_S80_D02(
+    const unsigned char* qualificacao, const unsigned char* cfop, const unsigned char* valorContabil,
+    const unsigned char* baseCalculo, const unsigned char* icmsCreditado, const unsigned char* icmsFonte,
+    const unsigned char* icmsEntrada, const unsigned char* operacoesIsentas,
+    const unsigned char* totalOutrasOperacoes, const unsigned char* totalIPIBaseCalculo,
+    const unsigned char* totalIPICreditado, const unsigned char* totalIPIOperacoesIsentas,
+    const unsigned char* totalIPIOutrasOperacoes);
+/* Record 88 S80 D10, the totals of the entries, written as passed. */
+QV_API int32_t QV_CALL Registro88_S80_D10(
+    const unsigned char* valorContabil, const unsigned char* baseCalculo, const unsigned char* icmsCreditado,
+    const unsigned char* icmsFonte, const unsigned char* icmsEntrada, const unsigned char* operacoesIsentas,
+    const unsigned char* totalOutrasOperacoes, const unsigned char* totalIPIBaseCalculo,
+    const unsigned char* totalIPICreditado, const unsigned char* totalIPIOperacoesIsentas,
+    const unsigned char* totalIPIOutrasOperacoes);
+/* Record 88 S82 D00, ledger line of the internal exits; a filled CFOP must be in the table. */
+QV_API int32_t QV_CALL Registro88_S82_D00(
+    const unsigned char* qualificacao, const unsigned char* cfop, const unsigned char* valorContabil,
+    const unsigned char* baseCalculo, const unsigned char* icmsDebitado,
+    const unsigned char* totalICMSSubstituidoEstado, const unsigned char* totalICMSSubstituidoOutrosEstados,
+    const unsigned char* operacoesIsentas, const unsigned char* totalOutrasOperacoes,
+    const unsigned char* totalIPIBaseCalculo, const unsigned char* totalIPICreditado,
+    const unsigned char* totalIPIOperacoesIsentas, const unsigned char* totalIPIOutrasOperacoes);
+/* Record 88 S82 D01, ledger line of the exits to other states; a filled CFOP must be in the table. */
+QV_API int32_t QV_CALL Registro88_S82_D01(
+    const unsigned char* qualificacao, const unsigned char* cfop, const unsigned char* valorContabil,
+    const unsigned char* baseCalculo, const unsigned char* icmsDebitado,
+    const unsigned char* totalICMSSubstituidoEstado, const unsigned char* totalICMSSubstituidoOutrosEstados,
+    const unsigned char* operacoesIsentas, const unsigned char* totalOutrasOperacoes,
+    const unsigned char* totalIPIBaseCalculo, const unsigned char* totalIPICreditado,
+    const unsigned char* totalIPIOperacoesIsentas, const unsigned char* totalIPIOutrasOperacoes);
+/* Record 88 S82 D02, ledger line of the exits abroad; a filled CFOP must be in the table. */
+QV_API int32_t QV_CALL Registro88_S82_D02(
+    const unsigned char* qualificacao, const unsigned char* cfop, const unsigned char* valorContabil,
+    const unsigned char* baseCalculo, const unsigned char* icmsDebitado,
+    const unsigned char* totalICMSSubstituidoEstado, const unsigned char* totalICMSSubstituidoOutrosEstados,
+    const unsigned char* operacoesIsentas, const unsigned char* totalOutrasOperacoes,
+    const unsigned char* totalIPIBaseCalculo, const unsigned char* totalIPICreditado,
+    const unsigned char* totalIPIOperacoesIsentas, const unsigned char* totalIPIOutrasOperacoes);
+/* Record 88 S82 D10, the totals of the exits, written as passed. */
+QV_API int32_t QV_CALL Registro88_S82_D10(
+    const unsigned char* valorContabil, const unsigned char* baseCalculo, const unsigned char* icmsDebitado,
+    const unsigned char* totalICMSSubstituidoEstado, const unsigned char* totalICMSSubstituidoOutrosEstados,
+    const unsigned char* operacoesIsentas, const unsigned char* totalOutrasOperacoes,
+    const unsigned char* totalIPIBaseCalculo, const unsigned char* totalIPICreditado,
+    const unsigned char* totalIPIOperacoesIsentas, const unsigned char* totalIPIOutrasOperacoes);
+/* Record 88 S85 D00, the assessment of the tax debit, written as passed. */
+QV_API int32_t QV_CALL Registro88_S85_D00(const unsigned char* saidasPrestacoesComDebito,
+                                          const unsigned char* outrosDebitos,
+                                          const unsigned char* estornoCredito,
+                                          const unsigned char* totalDebitos);
+/* Record 88 S85 D10, the assessment of the tax credit, written as passed. */
+QV_API int32_t QV_CALL Registro88_S85_D10(const unsigned char* entradasAquisicoesComCredito,
+                                          const unsigned char* outrosCreditos,
+                                          const unsigned char* estornoDebito,
+                                          const unsigned char* subtotalCreditos,
+                                          const unsigned char* saldoCredorPeriodoAnterior,
+                                          const unsigned char* totalCreditos);
+/* Record 88 S85 D20, the assessment of the balances, written as passed. */
+QV_API int32_t QV_CALL Registro88_S85_D20(const unsigned char* saldoCredorTransportar,
+                                          const unsigned char* saldoDevedor, const unsigned char* deducoes,
+                                          const unsigned char* icmsRecolher);
+/* Record 88 S85 D30, the obligations to be paid, written as passed. */
+QV_API int32_t QV_CALL Registro88_S85_D30(const unsigned char* icmsSubstitutoEntradas,
+                                          const unsigned char* icmsSubstitutoSaidasEstado,
+                                          const unsigned char* icmsDiferencaAliquotas,
+                                          const unsigned char* icmsImportacao,
+                                          const unsigned char* outrasObrigacoes,
+                                          const unsigned char* totalObrigacoesRecolher);
+/* Record 88 S89 D00, an observation with its legal basis; an empty document date is not checked. */
+QV_API int32_t QV_CALL
+Registro88_S89_D00(const unsigned char* periodoFiscal, const unsigned char* numeroObservacao,
+                   const unsigned char* livro, const unsigned char* inscricaoEstadualReferenciada,
+                   const unsigned char* numeroDocumentoFiscal, const unsigned char* modeloDocumentoFiscal,
+                   const unsigned char* dataDocumentoFiscal, const unsigned char* atoNormativo,
+                   const unsigned char* numeroAtoNormativo, const unsigned char* anoAtoNormativo,
+                   const unsigned char* capitulacaoNorma, const unsigned char* textoLivre);
 
 
 /* (end of the record exports) */

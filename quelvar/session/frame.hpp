@@ -125,6 +125,19 @@ struct Layout {
     }
 };
 
+// The declaration of a record 88 line: "88", the sequence number, the subtype and the detail, then
+// the fields; it counts into the one entry of record 88.
+constexpr Layout registro88(std::string_view subtipo, std::string_view detalhe, std::uint8_t larguraRotulo,
+                            std::span<const Campo> campos, void (*verificacoes)(Registro&)) {
+    return {.prefixo = "88",
+            .subtipo = subtipo,
+            .detalhe = detalhe,
+            .entrada = Indice::r88,
+            .larguraRotulo = larguraRotulo,
+            .campos = campos,
+            .verificacoes = verificacoes};
+}
+
 inline constexpr std::size_t maxCampos = 40;
 
 // The working fields of the record being processed: kept from call to call, so that once they

@@ -67,4 +67,11 @@ std::vector<std::string> RecordTest::lastObservations() const {
     return section(lastBlock(), "\tObservação do Registro:"_cp);
 }
 
+std::vector<std::string> RecordTest::lastTrace() const {
+    std::vector<std::string> out;
+    const auto lines = crlfLines(lastBlock());
+    for (std::size_t i = 1; i < lines.size() && !lines[i].empty(); ++i) out.push_back(qv::cp1252ToUtf8(lines[i]));
+    return out;
+}
+
 } // namespace qvtest

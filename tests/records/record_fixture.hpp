@@ -37,6 +37,8 @@ protected:
     std::vector<std::string> lastErrors() const;
     // The observation lines of the last call's block, in UTF-8.
     std::vector<std::string> lastObservations() const;
+    // The trace of the last call's block: its header line, then one line per field, in UTF-8.
+    std::vector<std::string> lastTrace() const;
 
     qv::Sessao s;
     TempDir dir;
