@@ -76,6 +76,11 @@ void ddmmaaaaToSEFDate(std::string& text, std::size_t capacity) {
     if (text.size() > capacity) text.resize(capacity);
 }
 
+void ddmmaaaaToSEFDate8(char* field) {
+    std::rotate(field, field + 4, field + 8);
+    std::rotate(field + 4, field + 6, field + 8);
+}
+
 void FormatoDataLog(Sessao& s, std::string& field, std::string_view label, std::size_t labelWidth) {
     FormatoNumLog(s, field, 8, label, labelWidth);
     ddmmaaaaToSEFDate(field);

@@ -20,6 +20,8 @@ double SEFDateToDateTime(std::string_view text);
 // DDMMAAAA -> AAAAMMDD by position (5 to the end, then 3-4, then 1-2), nothing validated; a blank
 // text is left unchanged; positions that a short text lacks contribute nothing; cut to capacity.
 void ddmmaaaaToSEFDate(std::string& text, std::size_t capacity = 255);
+// The same on an eight-character field in place.
+void ddmmaaaaToSEFDate8(char* field);
 
 // The labelled date formatter of the record exports: eight digits with a trace line, then
 // rearranged to AAAAMMDD (that step leaves no trace).

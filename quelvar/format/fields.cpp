@@ -11,25 +11,36 @@ namespace qv {
 
 namespace {
 
-using CharSet = std::array<bool, 256>;
-
-constexpr CharSet admitted(std::string_view allowed) {
-    CharSet set{};
-    for (const char c : allowed) set[static_cast<unsigned char>(c)] = true;
-    return set;
-}
+// For every byte, 1 when the allowed set admits it (the letters a to z are tested as A to Z).
+using CharSet = std::array<unsigned char, 256>;
 
 constexpr unsigned char testForm(unsigned char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
 }
 
-// Writes the characters of the text that the set admits (a to z tested as A to Z) to out, at most
-// 255 of them; the characters that would come after the 255th are dropped. Returns how many.
+constexpr CharSet admitted(std::string_view allowed) {
+    std::array<bool, 256> in{};
+    for (const char c : allowed) in[static_cast<unsigned char>(c)] = true;
+    CharSet set{};
+    for (std::size_t b = 0; b < 256; ++b) set[b] = in[testForm(static_cast<unsigned char>(b))] ? 1 : 0;
+    return set;
+}
+
+// Writes the characters of the text that the set admits to out, at most 255 of them; the
+// characters that would come after the 255th are dropped. Returns how many.
 std::size_t filter(char* out, const CharSet& set, std::string_view text) {
     std::size_t n = 0;
-    for (std::size_t i = 0; i < text.size() && n < maxShortText; ++i) {
-        const char c = text[i];
-        if (set[testForm(static_cast<unsigned char>(c))]) out[n++] = c;
+    if (text.size() <= maxShortText) {
+        // Every character fits: each is written in turn and kept or not by the count alone.
+        for (const char c : text) {
+            out[n] = c;
+            n += set[static_cast<unsigned char>(c)];
+        }
+        return n;
+    }
+    for (const char c : text) {
+        if (n == maxShortText) break;
+        if (set[static_cast<unsigned char>(c)]) out[n++] = c;
     }
     return n;
 }
@@ -90,20 +101,28 @@ void formatoLog(Sessao& s, std::string& field, std::size_t width, std::string_vi
 
 } // namespace
 
-std::size_t ajustaCampo(std::string& field, std::string_view text, std::size_t width, Ajuste kind) {
+std::size_t ajustaCampo(char* out, std::string_view text, std::size_t width, Ajuste kind) {
     if (kind == Ajuste::alfa) text = trimLeft(text);
     char buffer[maxShortText];
     const std::size_t passados = filter(buffer, kind == Ajuste::alfa ? alfaSet : numSet, text);
     const std::size_t kept = std::min(passados, width);
-    field.resize(width);
-    char* p = field.data();
     if (kind == Ajuste::alfa) {
-        std::memcpy(p, buffer, kept);
-        std::memset(p + kept, ' ', width - kept);
+        std::size_t i = 0;
+        for (; i < kept; ++i) out[i] = buffer[i];
+        for (; i < width; ++i) out[i] = ' ';
     } else {
-        std::memset(p, '0', width - kept);
-        std::memcpy(p + (width - kept), buffer, kept);
+        const std::size_t zeros = width - kept;
+        std::size_t i = 0;
+        for (; i < zeros; ++i) out[i] = '0';
+        for (std::size_t k = 0; k < kept; ++k) out[i + k] = buffer[k];
     }
+    return passados;
+}
+
+std::size_t ajustaCampo(std::string& field, std::string_view text, std::size_t width, Ajuste kind) {
+    char buffer[maxShortText];
+    const std::size_t passados = ajustaCampo(buffer, text, width, kind);
+    field.assign(buffer, width);
     return passados;
 }
 

@@ -36,8 +36,9 @@ void FormatoNum2(std::string& text, std::size_t width, std::size_t capacity = ma
 // alphanumeric set, blank-padded on the right) or numeric (digits only, zero-padded on the left).
 enum class Ajuste { alfa, num };
 
-// Fits a text to a field of exactly the width; returns the length of the filtered text before
-// it was cut (more than the width when the field was cut). The width is at least 1.
+// Fits a text to a field of exactly the width, written to out (width bytes); returns the length
+// of the filtered text before it was cut (more than the width when the field was cut).
+std::size_t ajustaCampo(char* out, std::string_view text, std::size_t width, Ajuste kind);
 std::size_t ajustaCampo(std::string& field, std::string_view text, std::size_t width, Ajuste kind);
 
 // The trace line of a field: a tab, the label padded with blanks to labelWidth, a tab, the text

@@ -8,13 +8,7 @@
 
 namespace qv {
 
-std::size_t Registro::posicao(int parametro) const {
-    if (parametro < 1 || static_cast<std::size_t>(parametro) > area_.numerados)
-        throw std::out_of_range("a check names a parameter the record does not have");
-    return area_.posicao[static_cast<std::size_t>(parametro)];
-}
-
-std::string_view Registro::operator[](int n) const { return area_.campos[posicao(n)]; }
+void Registro::semParametro() { throw std::out_of_range("a check names a parameter the record does not have"); }
 std::string_view Registro::recebido(int n) const {
     const std::size_t i = posicao(n);
     const Campo& c = layout_.campos[i];
@@ -128,21 +122,18 @@ void cabecalho(Sessao& s, const Layout& l) {
 
 std::size_t larguraRotulo(const Layout& l, const Campo& c) { return c.larguraRotulo ? c.larguraRotulo : l.larguraRotulo; }
 
-// Fits one field; a cut field adds its observation at once. The trace line is written only when
-// the record goes to the error report (traca), from the text before and the text after; for a
-// date, the text after is the eight digits in the host's order, kept in tracado.
-void ajusta(Sessao& s, const Layout& l, const Campo& c, const std::string& antes, std::string& campo,
-            std::string& tracado) {
-    if (c.largura == 0) {
-        campo.clear();
-        return;
-    }
+// Fits one field into its place in the line; a cut field adds its observation at once. The trace
+// line is written only when the record goes to the error report (traca), from the text before and
+// the text after; for a date, the text after is the eight digits in the host's order, kept in
+// tracado.
+void ajusta(Sessao& s, const Layout& l, const Campo& c, std::string_view antes, char* lugar, std::string& tracado) {
+    if (c.largura == 0) return;
     const std::size_t largura = c.tipo == Tipo::data ? 8 : c.largura;
-    const std::size_t passados = ajustaCampo(campo, antes, largura, c.tipo == Tipo::alfa ? Ajuste::alfa : Ajuste::num);
+    const std::size_t passados = ajustaCampo(lugar, antes, largura, c.tipo == Tipo::alfa ? Ajuste::alfa : Ajuste::num);
     if (passados > largura) observacaoCorte(s, c.rotulo, larguraRotulo(l, c), largura, passados);
     if (c.tipo == Tipo::data) {
-        assignBytes(tracado, campo);
-        ddmmaaaaToSEFDate(campo);
+        tracado.assign(lugar, 8);
+        ddmmaaaaToSEFDate8(lugar);
     }
 }
 
@@ -157,19 +148,18 @@ void traca(Sessao& s, const Layout& l, const AreaTrabalho& area) {
     }
 }
 
+// The line as composed in the working area: the fields are in their places already; record 88
+// adds its sequence number, the written count as it will be once this line is counted.
 void compoeLinha(Registro& r) {
     const Layout& l = r.layout();
     std::string& linha = r.area().linha;
-    linha.assign(l.prefixo);
     if (l.sequenciado()) {
-        // The line carries the written count of record 88 as it will be once this line is counted.
         const std::string seq = std::to_string(r.sessao().entrada(l.entrada).gravados + 1);
-        if (seq.size() < 9) linha.append(9 - seq.size(), '0');
-        linha.append(seq);
-        linha.append(l.subtipo);
-        linha.append(l.detalhe);
+        const std::size_t digitos = 9;
+        const std::size_t zeros = seq.size() < digitos ? digitos - seq.size() : 0;
+        std::string numero = std::string(zeros, '0') + seq;
+        linha.replace(l.prefixo.size(), digitos, numero);
     }
-    for (std::size_t i = 0; i < l.campos.size(); ++i) linha.append(r.campo(i));
     r.gravaLinha(linha);
 }
 
@@ -177,42 +167,63 @@ void compoeLinha(Registro& r) {
 
 std::int32_t executaRegistro(Sessao& s, const Layout& l, std::span<const std::string_view> parametros) {
     if (!VerificaInicio(s)) return -1;
-    if (l.campos.size() > maxCampos || parametros.size() != l.parametros())
-        throw std::invalid_argument("a record export was called with the wrong number of fields");
+    if (l.campos.size() > maxCampos) throw std::invalid_argument("a record declares more fields than the frame holds");
 
     AreaTrabalho& area = areaTrabalho();
-    area.numerados = l.numerados();
     Registro r(s, l, area);
+
+    // The line is laid out at once: the type, record 88's place for its sequence number with its
+    // subtype and detail, then every field in its place.
+    std::string& linha = area.linha;
+    linha.resize(l.comprimentoLinha());
+    std::size_t lugar = 0;
+    auto poe = [&](std::string_view texto) {
+        linha.replace(lugar, texto.size(), texto);
+        lugar += texto.size();
+    };
+    poe(l.prefixo);
+    if (l.sequenciado()) {
+        lugar += 9;
+        poe(l.subtipo);
+        poe(l.detalhe);
+    }
 
     std::size_t proximo = 0;   // parameters read so far
     std::size_t numerados = 0; // fields numbered so far
     for (std::size_t i = 0; i < l.campos.size(); ++i) {
         const Campo& c = l.campos[i];
-        std::string& antes = area.antes[i];
-        std::string& campo = area.campos[i];
+        std::string_view& antes = area.antes[i];
+        char* const onde = linha.data() + lugar;
+        area.campos[i] = std::string_view(onde, c.largura);
+        lugar += c.largura;
         if (c.tipo == Tipo::constante) {
-            campo.assign(c.rotulo);
+            std::copy(c.rotulo.begin(), c.rotulo.end(), onde);
             continue;
         }
         switch (c.origem) {
         case Origem::parametro:
-            assignBytes(antes, parametros[proximo++].substr(0, maxShortText));
+            if (proximo == parametros.size()) throw std::invalid_argument("a record export was given too few fields");
+            antes = parametros[proximo++].substr(0, maxShortText);
             break;
         case Origem::vazio:
-            antes.clear();
+            antes = {};
             break;
         case Origem::repete:
-            assignBytes(antes, i > 0 ? std::string_view(area.campos[i - 1]) : std::string_view());
+            antes = i > 0 ? std::string_view(area.campos[i - 1]) : std::string_view();
             break;
         case Origem::sessao:
-            assignBytes(antes, s.*(c.textoSessao));
+            assignBytes(area.copias[i], s.*(c.textoSessao));
+            antes = area.copias[i];
             if (c.recebidoSessao) area.recebidos[i].assign(s.*(c.recebidoSessao));
             break;
         }
         if (c.numerado()) area.posicao[++numerados] = static_cast<std::uint8_t>(i);
-        ajusta(s, l, c, antes, campo, area.tracados[i]);
-        if (c.origem == Origem::sessao) (s.*(c.textoSessao)).assign(campo);
+        ajusta(s, l, c, antes, onde, area.tracados[i]);
+        if (c.origem == Origem::sessao) (s.*(c.textoSessao)).assign(area.campos[i]);
     }
+
+    if (proximo != parametros.size()) throw std::invalid_argument("a record export was given too many fields");
+    area.numerados = numerados;
 
     Estatistica& e = s.entrada(l.entrada);
     if (l.verificaOrdem() && QuebraSequencia(s, static_cast<std::size_t>(l.entrada)))

@@ -143,13 +143,18 @@ inline constexpr std::size_t maxCampos = 40;
 // The working fields of the record being processed: kept from call to call, so that once they
 // have grown to the widths of the layout the frame formats without allocating.
 struct AreaTrabalho {
-    std::array<std::string, maxCampos> campos{};    // as formatted
-    std::array<std::string, maxCampos> antes{};     // as received, before formatting
+    // The line being composed: the formatted fields are written into it in their places, and each
+    // field is a view of its place.
+    std::string linha;
+    std::array<std::string_view, maxCampos> campos{}; // as formatted
+    // Each field as received, before formatting: a view of the host's text for a parameter (which
+    // outlives the call's use of it), of the previous field for a repeated one, or of copias.
+    std::array<std::string_view, maxCampos> antes{};
+    std::array<std::string, maxCampos> copias{};    // a session text as it was before formatting
     std::array<std::string, maxCampos> tracados{};  // a date's eight digits in the host's order
     std::array<std::string, maxCampos> recebidos{}; // the received copy of a session text
     std::array<std::uint8_t, maxCampos + 1> posicao{}; // parameter number -> position in the line
     std::size_t numerados = 0; // how many fields the checks can name
-    std::string linha;
 };
 
 // The record being processed, as its checks see it: its formatted fields by parameter number (as
@@ -163,7 +168,7 @@ public:
     const Layout& layout() const { return layout_; }
 
     // The formatted field of parameter n (from 1); for record 90, of its n-th session field.
-    std::string_view operator[](int n) const;
+    std::string_view operator[](int n) const { return area_.campos[posicao(n)]; }
     // The field of parameter n as the host gave it (kept for the fields that ask for it).
     std::string_view recebido(int n) const;
     // The formatted field at position i of the line (fillers included).
@@ -218,7 +223,11 @@ public:
     AreaTrabalho& area() { return area_; }
 
 private:
-    std::size_t posicao(int parametro) const;
+    std::size_t posicao(int parametro) const {
+        if (parametro < 1 || static_cast<std::size_t>(parametro) > area_.numerados) semParametro();
+        return area_.posicao[static_cast<std::size_t>(parametro)];
+    }
+    [[noreturn]] static void semParametro();
     std::string& novaMensagem(int numero, std::string_view descricao);
     Sessao& sessao_;
     const Layout& layout_;

@@ -58,6 +58,9 @@ public:
             if (!(codigos[i - 1] < codigos[i])) throw "code table out of order";
         ListaCodigos l{Comparacao::textoExato};
         l.codigos_ = codigos;
+        l.comprimento_ = codigos.empty() ? 0 : codigos[0].size();
+        for (const std::string_view c : codigos)
+            if (c.size() != l.comprimento_) l.comprimento_ = 0;
         return l;
     }
 
@@ -74,7 +77,9 @@ public:
         case Comparacao::primeiroCaractere:
             return caracteres_.find(valor.front()) != std::string_view::npos;
         case Comparacao::textoExato:
-            return std::binary_search(codigos_.begin(), codigos_.end(), valor);
+            // In a table of codes of one length, only a value of that length can match.
+            if (comprimento_ != 0 && valor.size() != comprimento_) return false;
+            return std::binary_search(codigos_.begin(), codigos_.end(), valor, menorQue);
         }
         return false;
     }
@@ -83,6 +88,14 @@ public:
 
 private:
     explicit constexpr ListaCodigos(Comparacao t) : tipo_(t) {}
+    // Byte order of two texts (the codes are short: compared in place).
+    static constexpr bool menorQue(std::string_view a, std::string_view b) {
+        const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+        for (std::size_t i = 0; i < n; ++i)
+            if (a[i] != b[i]) return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]);
+        return a.size() < b.size();
+    }
+    std::size_t comprimento_ = 0; // the length of every code of an exact-text table, 0 if they differ
     Comparacao tipo_;
     std::array<Faixa, 12> faixas_{};
     std::size_t nFaixas_ = 0;
