@@ -8,13 +8,6 @@ using namespace qvtest;
 
 namespace {
 
-// The fields of a valid record, with some replaced (by parameter number, from 1).
-std::vector<std::string> with(std::vector<std::string> fields, const std::map<int, std::string>& changes) {
-    for (const auto& [n, value] : changes)
-        fields.at(static_cast<std::size_t>(n - 1)) = value;
-    return fields;
-}
-
 const std::vector<std::string> valid60M = {
     "05/01/2005", "BE050975610000012345", "1",          "2D",        "1200",     "1350", "45", "0",
     "12.345,67",  "987.654,32",           "975.308,65", "12.345,67", "1.234,57", "0"};

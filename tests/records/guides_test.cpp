@@ -7,13 +7,6 @@ using namespace qvtest;
 
 namespace {
 
-// The fields of a valid record, with some replaced (by parameter number, from 1).
-std::vector<std::string> with(std::vector<std::string> fields, const std::map<int, std::string>& changes) {
-    for (const auto& [n, value] : changes)
-        fields.at(static_cast<std::size_t>(n - 1)) = value;
-    return fields;
-}
-
 // A guide paid by the informant of openWithHeader() to Bahia.
 const std::vector<std::string> valid55 = {
     "11222333000181", "0321418-40",     "15/01/2005", "PE",         "BA",      "001",

@@ -8,24 +8,6 @@ using namespace qvtest;
 
 namespace {
 
-// The fields of a valid record, with some replaced (by parameter number, from 1).
-std::vector<std::string> with(std::vector<std::string> fields, const std::map<int, std::string>& changes) {
-    for (const auto& [n, value] : changes)
-        fields.at(static_cast<std::size_t>(n - 1)) = value;
-    return fields;
-}
-
-// The header and the labels (with their padding, in Windows-1252) of the trace of a block.
-std::vector<std::string> traceOf(const std::string& block) {
-    std::vector<std::string> out;
-    const auto lines = crlfLines(block);
-    for (std::size_t i = 1; i < lines.size() && !lines[i].empty(); ++i) {
-        const std::string& l = lines[i];
-        out.push_back(i == 1 ? l : l.substr(1, l.find('\t', 1) - 1));
-    }
-    return out;
-}
-
 // An item held by the informant (code of possession 1): no possessor.
 const std::vector<std::string> valid74 = {"31/01/2005", "PROD001", "6,000", "600,00", "1", "",
                                           "",           "",        "1",     "100,00", "0"};
@@ -111,7 +93,7 @@ TEST_F(RecordTest, InventoryTracesCarryEveryLabelPaddedToItsWidth) {
             label.resize(std::max(label.size(), c.width), ' ');
             expected.push_back(label);
         }
-        EXPECT_EQ(traceOf(lastBlock()), expected) << c.layout->prefixo;
+        EXPECT_EQ(lastTraceLabels(), expected) << c.layout->prefixo;
     }
 }
 

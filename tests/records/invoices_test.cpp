@@ -7,12 +7,6 @@ using namespace qvtest;
 
 namespace {
 
-// The fields of a valid record, with some replaced (by parameter number, from 1).
-std::vector<std::string> with(std::vector<std::string> fields, const std::map<int, std::string>& changes) {
-    for (const auto& [n, value] : changes) fields.at(static_cast<std::size_t>(n - 1)) = value;
-    return fields;
-}
-
 const std::vector<std::string> valid50 = {
     "10456237000135", "0123456-78", "03/01/2005", "PE", "01", "1", "123", "1102", "T", "518,19", "518,19", "36,27",
     "0,00", "0,00", "7,00", "N", "02/01/2005", "LANC01", "1", "COD1", "01", "01/12/2004", "31/12/2004", "100",

@@ -8,13 +8,6 @@ using namespace qvtest;
 
 namespace {
 
-// The fields of a valid record, with some replaced (by parameter number, from 1).
-std::vector<std::string> with(std::vector<std::string> fields, const std::map<int, std::string>& changes) {
-    for (const auto& [n, value] : changes)
-        fields.at(static_cast<std::size_t>(n - 1)) = value;
-    return fields;
-}
-
 // The lines of a block, written in UTF-8, as Windows-1252.
 std::vector<std::string> cpLines(std::initializer_list<std::string> utf8) {
     std::vector<std::string> out;

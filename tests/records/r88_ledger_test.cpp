@@ -7,12 +7,6 @@ using namespace qvtest;
 
 namespace {
 
-std::vector<std::string> with(std::vector<std::string> fields, const std::map<int, std::string>& changes) {
-    for (const auto& [n, value] : changes)
-        fields.at(static_cast<std::size_t>(n - 1)) = value;
-    return fields;
-}
-
 std::string padded(const std::string& label, std::size_t width) {
     return label + rep(width - cp(label).size(), ' ');
 }

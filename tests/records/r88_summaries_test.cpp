@@ -7,13 +7,6 @@ using namespace qvtest;
 
 namespace {
 
-// The fields of a valid record, with some replaced (by parameter number, from 1).
-std::vector<std::string> with(std::vector<std::string> fields, const std::map<int, std::string>& changes) {
-    for (const auto& [n, value] : changes)
-        fields.at(static_cast<std::size_t>(n - 1)) = value;
-    return fields;
-}
-
 const std::vector<std::string> valid60_00 = {"0",        "05/01/2005", "1",       "3",    "1.234,56",
                                              "1.200,00", "204,00",     "LANC 01", "5102", "S"};
 const std::vector<std::string> valid60_10 = {"0", "05/01/2005", "1700", "1.000,00", "170,00"};

@@ -74,4 +74,19 @@ std::vector<std::string> RecordTest::lastTrace() const {
     return out;
 }
 
+std::vector<std::string> RecordTest::lastTraceLabels() const {
+    std::vector<std::string> out;
+    const auto lines = crlfLines(lastBlock());
+    for (std::size_t i = 1; i < lines.size() && !lines[i].empty(); ++i) {
+        const std::string& l = lines[i];
+        out.push_back(i == 1 ? l : l.substr(1, l.find('\t', 1) - 1));
+    }
+    return out;
+}
+
+std::vector<std::string> with(std::vector<std::string> fields, const std::map<int, std::string>& changes) {
+    for (const auto& [n, value] : changes) fields.at(static_cast<std::size_t>(n - 1)) = value;
+    return fields;
+}
+
 } // namespace qvtest

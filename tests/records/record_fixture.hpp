@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ protected:
     std::vector<std::string> lastObservations() const;
     // The trace of the last call's block: its header line, then one line per field, in UTF-8.
     std::vector<std::string> lastTrace() const;
+    // The header and the labels (with their padding, in Windows-1252) of the last call's trace.
+    std::vector<std::string> lastTraceLabels() const;
 
     qv::Sessao s;
     TempDir dir;
@@ -50,6 +53,8 @@ private:
 
 // Windows-1252 bytes of a UTF-8 text written in a test (fails the test if it has no form).
 std::string cp(std::string_view utf8);
+// The fields of a valid record, with some replaced (by parameter number, from 1).
+std::vector<std::string> with(std::vector<std::string> fields, const std::map<int, std::string>& changes);
 // n copies of a character.
 inline std::string rep(std::size_t n, char c) { return std::string(n, c); }
 

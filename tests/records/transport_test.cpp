@@ -8,24 +8,6 @@ using namespace qvtest;
 
 namespace {
 
-// The fields of a valid record, with some replaced (by parameter number, from 1).
-std::vector<std::string> with(std::vector<std::string> fields, const std::map<int, std::string>& changes) {
-    for (const auto& [n, value] : changes)
-        fields.at(static_cast<std::size_t>(n - 1)) = value;
-    return fields;
-}
-
-// The header and the labels (with their padding, in Windows-1252) of the trace of a block.
-std::vector<std::string> traceOf(const std::string& block) {
-    std::vector<std::string> out;
-    const auto lines = crlfLines(block);
-    for (std::size_t i = 1; i < lines.size() && !lines[i].empty(); ++i) {
-        const std::string& l = lines[i];
-        out.push_back(i == 1 ? l : l.substr(1, l.find('\t', 1) - 1));
-    }
-    return out;
-}
-
 const std::vector<std::string> valid70 = {
     "10456237000135", "0123456-78", "05/01/2005", "PE",     "08",   "1",    "2", "1234",
     "1352",           "1.500,00",   "1.500,00",   "255,00", "0,00", "0,00", "1", "N",
@@ -275,7 +257,7 @@ TEST_F(RecordTest, TransportTracesCarryEveryLabelPaddedToItsWidth) {
             label.resize(std::max(label.size(), own == c.ownWidth.end() ? c.width : own->second), ' ');
             expected.push_back(label);
         }
-        EXPECT_EQ(traceOf(lastBlock()), expected) << c.layout->prefixo;
+        EXPECT_EQ(lastTraceLabels(), expected) << c.layout->prefixo;
     }
 }
 
