@@ -567,6 +567,7 @@ TEST_F(SefgenRun, ARejectedRecordFailsTheRun) {
 // A batch that cannot be run: nothing is called and the files of an earlier run stay as they are.
 TEST_F(SefgenRun, UsageErrorsAndUnreadableBatchesExitWith2) {
     const std::string good = batch("lote.txt", batch10 + batch11 + "Registro90\n");
+    fs::create_directory(dir.path() / "pasta");
     struct Case {
         std::vector<std::string> args;
         std::string named; // in the message
@@ -578,6 +579,7 @@ TEST_F(SefgenRun, UsageErrorsAndUnreadableBatchesExitWith2) {
         {{"run", good, "--encoding"}, ""},
         {{"run", good, "outro.txt"}, ""},
         {{"run", (dir.path() / "faltando.txt").string()}, (dir.path() / "faltando.txt").string()},
+        {{"run", (dir.path() / "pasta").string()}, (dir.path() / "pasta").string()},
     };
     for (const Case& c : cases) {
         std::string shownArgs;

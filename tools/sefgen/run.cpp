@@ -7,7 +7,6 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <sstream>
@@ -39,13 +38,20 @@ template <std::size_t... N> constexpr std::array<Caller, sizeof...(N)> callers(s
 // A record export with any number of fields, up to the most a record has.
 constexpr auto recordCallers = callers(std::make_index_sequence<maxRecordFields + 1>{});
 
+// The whole content of a file; nothing when it cannot be opened or read. A folder opens like a
+// file but fails on the first read, so the read errors are checked, not only the opening.
 std::optional<std::string> readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream out;
-    out << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return out.str();
+    std::FILE* in = std::fopen(path.c_str(), "rb");
+    if (in == nullptr) return std::nullopt;
+    std::string content;
+    char buffer[1 << 16];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0)
+        content.append(buffer, n);
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    if (failed) return std::nullopt;
+    return content;
 }
 
 std::vector<unsigned char> shortText(std::string_view cp1252) {
