@@ -700,6 +700,12 @@ TEST_F(SefgenRun, FileNames) {
          "janeiro.sef",
          "relatório de erros.txt",
          "estatísticas.log"},
+        // Blank names are the library's defaults, which are file names of their own on Linux.
+        {"brancos",
+         {"--sef", "", "--erro", " ", "--log", "\t"},
+         "c:\\SEF.txt",
+         "c:\\Erro_SEF.txt",
+         "c:\\Log_SEF.txt"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.folder);
@@ -711,6 +717,12 @@ TEST_F(SefgenRun, FileNames) {
         args.push_back(path);
         const Result r = run(args, folder);
         EXPECT_EQ(r.status, 1);
+        // The table is read back from the log that was written.
+        EXPECT_EQ(printedTable(r.out), (std::vector<std::vector<std::string>>{{"10", "1", "0", "0"},
+                                                                              {"11", "1", "0", "0"},
+                                                                              {"90", "1", "0", "1"},
+                                                                              {"Total", "3", "0", "1"}}))
+            << r.out;
         EXPECT_EQ(crlfLines(readFile(folder / c.sef)),
                   (std::vector<std::string>{line10(), line11, line90alone}));
         EXPECT_NE(readFile(folder / c.erro).find(cp("-5   Só deve haver uma chamada para o Registro90")),

@@ -3,6 +3,7 @@
 #include "exports_table.hpp"
 #include "format/encoding.hpp"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -118,6 +119,14 @@ void printStatistics(const std::vector<Row>& rows) {
                     r.erros.c_str());
 }
 
+// The name under which the library writes a file: a blank name (characters of code 32 or less
+// only) stands for the layout's default.
+std::string writtenName(const std::string& given, const char* fallback) {
+    const bool blank =
+        std::all_of(given.begin(), given.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; });
+    return blank ? fallback : given;
+}
+
 std::string shownPath(const std::string& utf8) {
     std::error_code ec;
     const auto p = std::filesystem::absolute(utf8, ec);
@@ -198,9 +207,12 @@ int run(const RunOptions& o) {
     }
     Finaliza_SEF();
 
-    printStatistics(statistics(o.log));
+    const std::string sefName = writtenName(o.sef, "c:\\SEF.txt");
+    const std::string erroName = writtenName(o.erro, "c:\\Erro_SEF.txt");
+    const std::string logName = writtenName(o.log, "c:\\Log_SEF.txt");
+    printStatistics(statistics(logName));
     std::printf("\nArquivo SEF:        %s\nRelatório de erros: %s\nEstatísticas:       %s\n",
-                shownPath(o.sef).c_str(), shownPath(o.erro).c_str(), shownPath(o.log).c_str());
+                shownPath(sefName).c_str(), shownPath(erroName).c_str(), shownPath(logName).c_str());
     if (rejected > 0) std::printf("\n%zu registro(s) rejeitado(s): veja o relatório de erros.\n", rejected);
     return clean && rejected == 0 ? 0 : 1;
 }
