@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -85,7 +84,11 @@ const std::string line90alone = start90 + "9900000003" + blanks(125 - 40) + "1";
 
 // A whole number in a text, not as part of a longer one.
 bool hasNumber(const std::string& text, std::size_t number) {
-    return std::regex_search(text, std::regex("(^|[^0-9])" + std::to_string(number) + "([^0-9]|$)"));
+    const std::string digits = std::to_string(number);
+    const auto isDigit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+    for (auto at = text.find(digits); at != std::string::npos; at = text.find(digits, at + 1))
+        if ((at == 0 || !isDigit(at - 1)) && !isDigit(at + digits.size())) return true;
+    return false;
 }
 
 std::vector<std::string> textLines(const std::string& text) {
