@@ -493,8 +493,7 @@ TEST_F(SefgenRun, BadLinesAreReportedAndSkipped) {
          {3}},
         {"a field of 256 characters",
          "Registro10|11222333000181|0321418-40|" + name256 +
-             "|Olinda|PE|(81) 3333-4444|01/01/2005|31/01/2005|"
-             "2|3|1|1",
+             "|Olinda|PE|(81) 3333-4444|01/01/2005|31/01/2005|2|3|1|1",
          "",
          {3}},
     };
