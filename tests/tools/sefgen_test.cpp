@@ -1,72 +1,16 @@
 // sefgen versao and sefgen valida, end to end: the built program's standard output and exit
 // status.
-#include <gtest/gtest.h>
+#include "sefgen_runner.hpp"
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
-struct Run {
-    std::string out;
-    std::string err;
-    int status = -1; // the exit status, or -1 when the program did not exit normally
-};
-
-std::string drain(int fd) {
-    std::string text;
-    char buffer[4096];
-    ssize_t n;
-    while ((n = ::read(fd, buffer, sizeof buffer)) > 0)
-        text.append(buffer, static_cast<std::size_t>(n));
-    ::close(fd);
-    return text;
-}
-
-// Runs sefgen with the arguments; standard output and standard error go to files of their own.
-Run sefgen(const std::vector<std::string>& args) {
-    char outName[] = "/tmp/sefgen-out-XXXXXX";
-    char errName[] = "/tmp/sefgen-err-XXXXXX";
-    const int out = ::mkstemp(outName);
-    const int err = ::mkstemp(errName);
-    std::vector<char*> argv;
-    std::string program = SEFGEN_PROGRAM;
-    argv.push_back(program.data());
-    std::vector<std::string> copies = args;
-    for (auto& a : copies)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    ::posix_spawn_file_actions_init(&actions);
-    ::posix_spawn_file_actions_adddup2(&actions, out, 1);
-    ::posix_spawn_file_actions_adddup2(&actions, err, 2);
-    ::posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    pid_t pid = 0;
-    Run r;
-    if (::posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        ::waitpid(pid, &status, 0);
-        if (WIFEXITED(status)) r.status = WEXITSTATUS(status);
-    } else {
-        ADD_FAILURE() << "cannot start " << program;
-    }
-    ::posix_spawn_file_actions_destroy(&actions);
-    ::lseek(out, 0, SEEK_SET);
-    ::lseek(err, 0, SEEK_SET);
-    r.out = drain(out);
-    r.err = drain(err);
-    ::unlink(outName);
-    ::unlink(errName);
-    return r;
-}
+using sefgentest::Result;
+using sefgentest::sefgen;
 
 struct Case {
     std::vector<std::string> args;
@@ -79,7 +23,7 @@ void check(const Case& c) {
     for (const auto& a : c.args)
         shown += " " + a;
     SCOPED_TRACE("sefgen" + shown);
-    const Run r = sefgen(c.args);
+    const Result r = sefgen(c.args);
     EXPECT_EQ(r.out, c.out);
     EXPECT_EQ(r.status, c.status);
     if (c.status == 2) {

@@ -3,11 +3,11 @@
 #include "exports_table.hpp"
 #include "format/encoding.hpp"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <map>
 #include <sstream>
@@ -39,13 +39,20 @@ template <std::size_t... N> constexpr std::array<Caller, sizeof...(N)> callers(s
 // A record export with any number of fields, up to the most a record has.
 constexpr auto recordCallers = callers(std::make_index_sequence<maxRecordFields + 1>{});
 
+// The whole content of a file; nothing when it cannot be opened or read. A folder opens like a
+// file but fails on the first read, so the read errors are checked, not only the opening.
 std::optional<std::string> readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream out;
-    out << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return out.str();
+    std::FILE* in = std::fopen(path.c_str(), "rb");
+    if (in == nullptr) return std::nullopt;
+    std::string content;
+    char buffer[1 << 16];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0)
+        content.append(buffer, n);
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    if (failed) return std::nullopt;
+    return content;
 }
 
 std::vector<unsigned char> shortText(std::string_view cp1252) {
@@ -110,6 +117,14 @@ void printStatistics(const std::vector<Row>& rows) {
     for (const Row& r : rows)
         std::printf("%-10s %10s %17s %12s\n", r.tipo.c_str(), r.gravados.c_str(), r.observacoes.c_str(),
                     r.erros.c_str());
+}
+
+// The name under which the library writes a file: a blank name (characters of code 32 or less
+// only) stands for the layout's default.
+std::string writtenName(const std::string& given, const char* fallback) {
+    const bool blank =
+        std::all_of(given.begin(), given.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; });
+    return blank ? fallback : given;
 }
 
 std::string shownPath(const std::string& utf8) {
@@ -192,9 +207,12 @@ int run(const RunOptions& o) {
     }
     Finaliza_SEF();
 
-    printStatistics(statistics(o.log));
+    const std::string sefName = writtenName(o.sef, "c:\\SEF.txt");
+    const std::string erroName = writtenName(o.erro, "c:\\Erro_SEF.txt");
+    const std::string logName = writtenName(o.log, "c:\\Log_SEF.txt");
+    printStatistics(statistics(logName));
     std::printf("\nArquivo SEF:        %s\nRelatório de erros: %s\nEstatísticas:       %s\n",
-                shownPath(o.sef).c_str(), shownPath(o.erro).c_str(), shownPath(o.log).c_str());
+                shownPath(sefName).c_str(), shownPath(erroName).c_str(), shownPath(logName).c_str());
     if (rejected > 0) std::printf("\n%zu registro(s) rejeitado(s): veja o relatório de erros.\n", rejected);
     return clean && rejected == 0 ? 0 : 1;
 }
