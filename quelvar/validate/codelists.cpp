@@ -31,6 +31,10 @@ constexpr std::array<std::string_view, 11> finaisCST = {"00", "10", "20", "30", 
 
 using L = ListaCodigos;
 
+namespace {
+constexpr CodigosQuatroDigitos municipiosPorNumero{codigosMunicipio};
+}
+
 // clang-format off
 constexpr L Verifica_Convenio             = L::inteiros({{2, 2}});
 constexpr L Verifica_Operacao             = L::inteiros({{3, 3}});
@@ -51,7 +55,7 @@ constexpr L Verifica_Movimento            = L::primeiroCaractere("NS");
 constexpr L Verifica_Alteracao_Cadastro   = L::primeiroCaractere("NS");
 constexpr L Verifica_Participante         = L::inteiros({{1, 3}});
 constexpr L Verifica_Qualificacao_S20     = L::inteiros({{0, 1}});
-constexpr L Verifica_Codigo_Municipio     = L::textoExato(codigosMunicipio);
+constexpr L Verifica_Codigo_Municipio     = L::textoExato(codigosMunicipio, &municipiosPorNumero);
 constexpr L Verifica_Detalhamento         = L::inteiros({{1, 3}});
 constexpr L Verifica_Origem               = L::inteiros({{0, 3}});
 constexpr L Verifica_Controle_Credito     = L::inteiros({{1, 7}});

@@ -45,6 +45,10 @@ constexpr std::array<std::string_view, 459> tabelaCFOP = {
     "7556", "7930", "7949",
 };
 
-constexpr ListaCodigos Verifica_CFOP = ListaCodigos::textoExato(tabelaCFOP);
+namespace {
+constexpr CodigosQuatroDigitos cfopPorNumero{tabelaCFOP};
+}
+
+constexpr ListaCodigos Verifica_CFOP = ListaCodigos::textoExato(tabelaCFOP, &cfopPorNumero);
 
 } // namespace qv

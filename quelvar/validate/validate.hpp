@@ -37,6 +37,35 @@ struct Faixa {
     std::int32_t ate;
 };
 
+// A table of four-digit codes as a set of the numbers 0 to 9999: the exact-text search of such a
+// table becomes one lookup, with the same answers (the value must still be four digits).
+class CodigosQuatroDigitos {
+public:
+    consteval explicit CodigosQuatroDigitos(std::span<const std::string_view> codigos) {
+        for (const std::string_view c : codigos) {
+            if (c.size() != 4) throw "not a code of four digits";
+            std::size_t n = 0;
+            for (const char d : c) {
+                if (d < '0' || d > '9') throw "not a code of four digits";
+                n = n * 10 + static_cast<std::size_t>(d - '0');
+            }
+            bits_[n / 64] |= std::uint64_t{1} << (n % 64);
+        }
+    }
+    constexpr bool contem(std::string_view valor) const {
+        if (valor.size() != 4) return false;
+        std::size_t n = 0;
+        for (const char d : valor) {
+            if (d < '0' || d > '9') return false;
+            n = n * 10 + static_cast<std::size_t>(d - '0');
+        }
+        return (bits_[n / 64] >> (n % 64)) & 1u;
+    }
+
+private:
+    std::array<std::uint64_t, 157> bits_{};
+};
+
 // One code list of the layout: its comparison and allowed values. Called like the export of the
 // same name: Verifica_Modelo("01").
 class ListaCodigos {
@@ -53,11 +82,13 @@ public:
     }
     // The codes must be in ascending byte order, without repeats: the search is a binary one,
     // which finds what a search from the first code to the last would.
-    static consteval ListaCodigos textoExato(std::span<const std::string_view> codigos) {
+    static consteval ListaCodigos textoExato(std::span<const std::string_view> codigos,
+                                             const CodigosQuatroDigitos* quatroDigitos = nullptr) {
         for (std::size_t i = 1; i < codigos.size(); ++i)
             if (!(codigos[i - 1] < codigos[i])) throw "code table out of order";
         ListaCodigos l{Comparacao::textoExato};
         l.codigos_ = codigos;
+        l.quatroDigitos_ = quatroDigitos;
         l.comprimento_ = codigos.empty() ? 0 : codigos[0].size();
         for (const std::string_view c : codigos)
             if (c.size() != l.comprimento_) l.comprimento_ = 0;
@@ -79,6 +110,7 @@ public:
         case Comparacao::textoExato:
             // In a table of codes of one length, only a value of that length can match.
             if (comprimento_ != 0 && valor.size() != comprimento_) return false;
+            if (quatroDigitos_ != nullptr) return quatroDigitos_->contem(valor);
             return std::binary_search(codigos_.begin(), codigos_.end(), valor, menorQue);
         }
         return false;
@@ -96,6 +128,7 @@ private:
         return a.size() < b.size();
     }
     std::size_t comprimento_ = 0; // the length of every code of an exact-text table, 0 if they differ
+    const CodigosQuatroDigitos* quatroDigitos_ = nullptr; // the same table as a set of numbers
     Comparacao tipo_;
     std::array<Faixa, 12> faixas_{};
     std::size_t nFaixas_ = 0;
