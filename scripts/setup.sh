@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Installs, from Debian's archive only, everything the project needs to build, test and run:
 # the compiler and CMake, GoogleTest, Google Benchmark, CLI11, Qt 6 for the demonstration
-# window, clang-format, and the pt_BR.UTF-8 locale that the regional-settings tests use.
+# window (Widgets, the OpenGL headers its CMake files ask for, the platform plugins with the
+# offscreen one that the window's tests use, and a font to draw the captions with), clang-format,
+# and the pt_BR.UTF-8 locale that the regional-settings tests use.
 # Safe to run again: apt skips what is there and the locale is generated only once.
 set -euo pipefail
 
 packages=(
   cmake g++ make ninja-build pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
+  qt6-base-dev libgl-dev qt6-qpa-plugins fonts-dejavu-core
   locales clang-format
 )
 
