@@ -23,7 +23,26 @@ struct Ymd {
     unsigned d;
 };
 
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr int digits(std::string_view t) {
+    int n = 0;
+    for (const char c : t) n = n * 10 + (c - '0');
+    return n;
+}
+
 std::optional<Ymd> readSEFDate(std::string_view text) {
+    // The form every formatted date field has, eight digits, is read directly; the integer
+    // conversion of each part would give the same numbers.
+    if (text.size() == 8 && std::all_of(text.begin(), text.end(), isDigit)) {
+        const int y = digits(text.substr(0, 4));
+        const auto m = static_cast<unsigned>(digits(text.substr(4, 2)));
+        const auto d = static_cast<unsigned>(digits(text.substr(6, 2)));
+        if (y < 1 || m < 1 || m > 12 || d < 1) return std::nullopt;
+        const year_month_day_last last{year{y}, month_day_last{month{m}}};
+        if (d > static_cast<unsigned>(last.day())) return std::nullopt;
+        return Ymd{y, m, d};
+    }
     if (isBlank(text)) return std::nullopt;
     if (text.size() < 7) return std::nullopt;
     const auto y = toInt32(text.substr(0, 4));

@@ -58,6 +58,15 @@ constexpr std::optional<std::int32_t> toInt32(std::string_view s) {
     if (i == s.size()) return std::nullopt;
     const std::int64_t limit = negative ? 2147483648LL : 2147483647LL;
     std::int64_t value = 0;
+    if (base == 10) {
+        for (; i < s.size(); ++i) {
+            const auto digit = static_cast<unsigned char>(s[i] - '0');
+            if (digit > 9) return std::nullopt;
+            value = value * 10 + digit;
+            if (value > limit) return std::nullopt;
+        }
+        return static_cast<std::int32_t>(negative ? -value : value);
+    }
     for (; i < s.size(); ++i) {
         const char c = s[i];
         unsigned digit = 0;
