@@ -50,11 +50,7 @@ constexpr Campo campos88_10_20[] = {
     alfa("E-mail:"_cp, 50),
 };
 
-// The responsible person's CPF is written unchecked.
-void verifica88_10_20(Registro& c) {
-    c.presenca10(-1);
-    c.presenca11(-2);
-}
+// The responsible person's CPF is written unchecked: only the presence rule (apenasPresenca).
 
 constexpr Campo campos88_10_30[] = {
     alfa("Nome do Contador/Contabilista:"_cp, 50),
@@ -67,10 +63,6 @@ constexpr Campo campos88_10_30[] = {
     alfa("E-mail:"_cp, 50),
 };
 
-void verifica88_10_30(Registro& c) {
-    c.presenca10(-1);
-    c.presenca11(-2);
-}
 
 constexpr Campo campos88_10_40[] = {
     num("CNPJ do Participante:"_cp, 14).recebido(),
@@ -189,104 +181,15 @@ void verifica88_30_10(Registro& c) {
 
 } // namespace
 
-constexpr Layout Registro88_S10_D00{
-    .prefixo = "88",
-    .subtipo = "10",
-    .detalhe = "00",
-    .entrada = Indice::r88,
-    .larguraRotulo = 23,
-    .campos = campos88_10_00,
-    .verificacoes = verifica88_10_00,
-};
-
-constexpr Layout Registro88_S10_D10{
-    .prefixo = "88",
-    .subtipo = "10",
-    .detalhe = "10",
-    .entrada = Indice::r88,
-    .larguraRotulo = 36,
-    .campos = campos88_10_10,
-    .verificacoes = verifica88_10_10,
-};
-
-constexpr Layout Registro88_S10_D20{
-    .prefixo = "88",
-    .subtipo = "10",
-    .detalhe = "20",
-    .entrada = Indice::r88,
-    .larguraRotulo = 21,
-    .campos = campos88_10_20,
-    .verificacoes = verifica88_10_20,
-};
-
-constexpr Layout Registro88_S10_D30{
-    .prefixo = "88",
-    .subtipo = "10",
-    .detalhe = "30",
-    .entrada = Indice::r88,
-    .larguraRotulo = 31,
-    .campos = campos88_10_30,
-    .verificacoes = verifica88_10_30,
-};
-
-constexpr Layout Registro88_S10_D40{
-    .prefixo = "88",
-    .subtipo = "10",
-    .detalhe = "40",
-    .entrada = Indice::r88,
-    .larguraRotulo = 26,
-    .campos = campos88_10_40,
-    .verificacoes = verifica88_10_40,
-};
-
-constexpr Layout Registro88_S15_D00{
-    .prefixo = "88",
-    .subtipo = "15",
-    .detalhe = "00",
-    .entrada = Indice::r88,
-    .larguraRotulo = 42,
-    .campos = campos88_15_00,
-    .verificacoes = verifica88_15_00,
-};
-
-constexpr Layout Registro88_S20_D00{
-    .prefixo = "88",
-    .subtipo = "20",
-    .detalhe = "00",
-    .entrada = Indice::r88,
-    .larguraRotulo = 21,
-    .campos = campos88_20_00,
-    .verificacoes = verifica88_20_00,
-};
-
-constexpr Layout Registro88_S25_D00{
-    .prefixo = "88",
-    .subtipo = "25",
-    .detalhe = "00",
-    .entrada = Indice::r88,
-    .larguraRotulo = 18,
-    .campos = campos88_25_00,
-    .verificacoes = verifica88_25_00,
-};
-
-constexpr Layout Registro88_S30_D00{
-    .prefixo = "88",
-    .subtipo = "30",
-    .detalhe = "00",
-    .entrada = Indice::r88,
-    .larguraRotulo = 33,
-    .campos = campos88_30_00,
-    .verificacoes = verifica88_30_00,
-};
-
-constexpr Layout Registro88_S30_D10{
-    .prefixo = "88",
-    .subtipo = "30",
-    .detalhe = "10",
-    .entrada = Indice::r88,
-    .larguraRotulo = 19,
-    .campos = campos88_30_10,
-    .verificacoes = verifica88_30_10,
-};
+constexpr Layout Registro88_S10_D00 = registro88("10", "00", 23, campos88_10_00, verifica88_10_00);
+constexpr Layout Registro88_S10_D10 = registro88("10", "10", 36, campos88_10_10, verifica88_10_10);
+constexpr Layout Registro88_S10_D20 = registro88("10", "20", 21, campos88_10_20, apenasPresenca);
+constexpr Layout Registro88_S10_D30 = registro88("10", "30", 31, campos88_10_30, apenasPresenca);
+constexpr Layout Registro88_S10_D40 = registro88("10", "40", 26, campos88_10_40, verifica88_10_40);
+constexpr Layout Registro88_S15_D00 = registro88("15", "00", 42, campos88_15_00, verifica88_15_00);
+constexpr Layout Registro88_S20_D00 = registro88("20", "00", 21, campos88_20_00, verifica88_20_00);
+constexpr Layout Registro88_S25_D00 = registro88("25", "00", 18, campos88_25_00, verifica88_25_00);
+constexpr Layout Registro88_S30_D00 = registro88("30", "00", 33, campos88_30_00, verifica88_30_00);
+constexpr Layout Registro88_S30_D10 = registro88("30", "10", 19, campos88_30_10, verifica88_30_10);
 
 } // namespace qv

@@ -8,12 +8,6 @@ namespace qv {
 
 namespace {
 
-// Box E asks only that the informant and its address have been written.
-void verificaPresenca(Registro& c) {
-    c.presenca10(-1);
-    c.presenca11(-2);
-}
-
 constexpr Campo campos88_35_00[] = {
     num("Código da Apuração:"_cp, 2),
     num("Percentual de Crédito:"_cp, 5),
@@ -93,64 +87,11 @@ constexpr Campo campos88_35_30[] = {
 
 } // namespace
 
-constexpr Layout Registro88_S35_D00{
-    .prefixo = "88",
-    .subtipo = "35",
-    .detalhe = "00",
-    .entrada = Indice::r88,
-    .larguraRotulo = 52,
-    .campos = campos88_35_00,
-    .verificacoes = verificaPresenca,
-};
-
-constexpr Layout Registro88_S35_D10{
-    .prefixo = "88",
-    .subtipo = "35",
-    .detalhe = "10",
-    .entrada = Indice::r88,
-    .larguraRotulo = 39,
-    .campos = campos88_35_10,
-    .verificacoes = verificaPresenca,
-};
-
-constexpr Layout Registro88_S35_D11{
-    .prefixo = "88",
-    .subtipo = "35",
-    .detalhe = "11",
-    .entrada = Indice::r88,
-    .larguraRotulo = 51,
-    .campos = campos88_35_11,
-    .verificacoes = verificaPresenca,
-};
-
-constexpr Layout Registro88_S35_D12{
-    .prefixo = "88",
-    .subtipo = "35",
-    .detalhe = "12",
-    .entrada = Indice::r88,
-    .larguraRotulo = 41,
-    .campos = campos88_35_12,
-    .verificacoes = verifica88_35_12,
-};
-
-constexpr Layout Registro88_S35_D20{
-    .prefixo = "88",
-    .subtipo = "35",
-    .detalhe = "20",
-    .entrada = Indice::r88,
-    .larguraRotulo = 40,
-    .campos = campos88_35_20,
-    .verificacoes = verificaPresenca,
-};
-
-constexpr Layout Registro88_S35_D30{
-    .prefixo = "88",
-    .subtipo = "35",
-    .detalhe = "30",
-    .entrada = Indice::r88,
-    .larguraRotulo = 33,
-    .campos = campos88_35_30,
-    .verificacoes = verificaPresenca,
-};
+constexpr Layout Registro88_S35_D00 = registro88("35", "00", 52, campos88_35_00, apenasPresenca);
+constexpr Layout Registro88_S35_D10 = registro88("35", "10", 39, campos88_35_10, apenasPresenca);
+constexpr Layout Registro88_S35_D11 = registro88("35", "11", 51, campos88_35_11, apenasPresenca);
+constexpr Layout Registro88_S35_D12 = registro88("35", "12", 41, campos88_35_12, verifica88_35_12);
+constexpr Layout Registro88_S35_D20 = registro88("35", "20", 40, campos88_35_20, apenasPresenca);
+constexpr Layout Registro88_S35_D30 = registro88("35", "30", 33, campos88_35_30, apenasPresenca);
 
 } // namespace qv

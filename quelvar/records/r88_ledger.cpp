@@ -93,12 +93,8 @@ constexpr LinhaLivro saidas02 = linhaLivro(
     valoresSaidas, Verifica_Qualificacao_S82_D02, "Código da Qualificação Inválido :: "_cp,
     "Para Qualificação igual \"01 - Total das saídas para o exterior\", o CFOP naõ deve ser preenchido :: "_cp);
 
-// The totals, the assessments and the observation check only that records 10 and 11 were written;
+// The totals and the assessments check only that records 10 and 11 were written (apenasPresenca);
 // their amounts are written as passed, never recomputed nor compared.
-void verificaPresenca(Registro& c) {
-    c.presenca10(-1);
-    c.presenca11(-2);
-}
 
 constexpr auto debito = montantes<4>({
     "Saídas e Prestações com Débito do Imposto:"_cp,
@@ -160,15 +156,15 @@ constexpr Layout Registro88_S80_D01 =
     registro88("80", "01", 38, entradas01.campos, verificaLinha<entradas01>);
 constexpr Layout Registro88_S80_D02 =
     registro88("80", "02", 38, entradas02.campos, verificaLinha<entradas02>);
-constexpr Layout Registro88_S80_D10 = registro88("80", "10", 38, valoresEntradas, verificaPresenca);
+constexpr Layout Registro88_S80_D10 = registro88("80", "10", 38, valoresEntradas, apenasPresenca);
 constexpr Layout Registro88_S82_D00 = registro88("82", "00", 48, saidas00.campos, verificaLinha<saidas00>);
 constexpr Layout Registro88_S82_D01 = registro88("82", "01", 48, saidas01.campos, verificaLinha<saidas01>);
 constexpr Layout Registro88_S82_D02 = registro88("82", "02", 47, saidas02.campos, verificaLinha<saidas02>);
-constexpr Layout Registro88_S82_D10 = registro88("82", "10", 47, valoresSaidas, verificaPresenca);
-constexpr Layout Registro88_S85_D00 = registro88("85", "00", 43, debito, verificaPresenca);
-constexpr Layout Registro88_S85_D10 = registro88("85", "10", 46, credito, verificaPresenca);
-constexpr Layout Registro88_S85_D20 = registro88("85", "20", 45, saldos, verificaPresenca);
-constexpr Layout Registro88_S85_D30 = registro88("85", "30", 44, obrigacoes, verificaPresenca);
+constexpr Layout Registro88_S82_D10 = registro88("82", "10", 47, valoresSaidas, apenasPresenca);
+constexpr Layout Registro88_S85_D00 = registro88("85", "00", 43, debito, apenasPresenca);
+constexpr Layout Registro88_S85_D10 = registro88("85", "10", 46, credito, apenasPresenca);
+constexpr Layout Registro88_S85_D20 = registro88("85", "20", 45, saldos, apenasPresenca);
+constexpr Layout Registro88_S85_D30 = registro88("85", "30", 44, obrigacoes, apenasPresenca);
 constexpr Layout Registro88_S89_D00 = registro88("89", "00", 33, campos88_89_00, verifica88_89_00);
 
 } // namespace qv

@@ -60,6 +60,11 @@ void Registro::presenca11(int numero) {
     falhaSe(sessao_.entrada(Indice::r11).gravados == 0, numero, "Função Registro11 não foi chamada"_cp);
 }
 
+void apenasPresenca(Registro& c) {
+    c.presenca10(-1);
+    c.presenca11(-2);
+}
+
 bool Registro::situacao(int parametro, int numero, std::string_view descricao) {
     const std::string_view s = (*this)[parametro];
     if (!Verifica_Situacao(s)) {

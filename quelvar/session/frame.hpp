@@ -125,6 +125,9 @@ struct Layout {
     }
 };
 
+// The checks of a record whose only rule is the presence of records 10 and 11 (messages -1, -2).
+void apenasPresenca(Registro& c);
+
 // The declaration of a record 88 line: "88", the sequence number, the subtype and the detail, then
 // the fields; it counts into the one entry of record 88.
 constexpr Layout registro88(std::string_view subtipo, std::string_view detalhe, std::uint8_t larguraRotulo,
