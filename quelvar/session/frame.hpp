@@ -111,12 +111,6 @@ struct Layout {
             if (c.ehParametro()) ++n;
         return n;
     }
-    constexpr std::size_t numerados() const {
-        std::size_t n = 0;
-        for (const Campo& c : campos)
-            if (c.numerado()) ++n;
-        return n;
-    }
     // The length of the line the frame composes.
     constexpr std::size_t comprimentoLinha() const {
         std::size_t n = prefixo.size() + (sequenciado() ? 9 + subtipo.size() + detalhe.size() : 0);
