@@ -131,17 +131,19 @@ QV_API uint8_t QV_CALL Verifica_CEP_UF(const unsigned char* cep, const unsigned 
 /* Kinds: integer (whole value read as a number, leading blanks allowed), first character
    (case-sensitive), exact text. A blank value is always invalid. */
 
-QV_API uint8_t QV_CALL Verifica_Convenio(const unsigned char* v);           /* integer: 2 */
-QV_API uint8_t QV_CALL Verifica_Operacao(const unsigned char* v);           /* integer: 3 */
-QV_API uint8_t QV_CALL Verifica_Finalidade(const unsigned char* v);         /* first character: 1 2 A D G */
-QV_API uint8_t QV_CALL Verifica_Layout(const unsigned char* v);             /* integer: 1 */
-QV_API uint8_t QV_CALL Verifica_Modelo(const unsigned char* v);             /* exact: the 23 document models */
-QV_API uint8_t QV_CALL Verifica_Tipo_Operacao(const unsigned char* v);      /* integer: 1 to 3 */
-QV_API uint8_t QV_CALL Verifica_Situacao(const unsigned char* v);           /* first character: D E N S X */
-QV_API uint8_t QV_CALL Verifica_Emitente(const unsigned char* v);           /* first character: P T */
-QV_API uint8_t QV_CALL Verifica_Classe_Energia(const unsigned char* v);     /* integer: 1-5 10 11 20 21 30 31 40 50 60 70 80 */
-QV_API uint8_t QV_CALL Verifica_Indicador(const unsigned char* v);          /* integer: 0 to 2 */
-QV_API uint8_t QV_CALL Verifica_Classe_Telecom(const unsigned char* v);     /* integer: 1-10 20-29 40-49 60 70 80-89 */
+QV_API uint8_t QV_CALL Verifica_Convenio(const unsigned char* v);      /* integer: 2 */
+QV_API uint8_t QV_CALL Verifica_Operacao(const unsigned char* v);      /* integer: 3 */
+QV_API uint8_t QV_CALL Verifica_Finalidade(const unsigned char* v);    /* first character: 1 2 A D G */
+QV_API uint8_t QV_CALL Verifica_Layout(const unsigned char* v);        /* integer: 1 */
+QV_API uint8_t QV_CALL Verifica_Modelo(const unsigned char* v);        /* exact: the 23 document models */
+QV_API uint8_t QV_CALL Verifica_Tipo_Operacao(const unsigned char* v); /* integer: 1 to 3 */
+QV_API uint8_t QV_CALL Verifica_Situacao(const unsigned char* v);      /* first character: D E N S X */
+QV_API uint8_t QV_CALL Verifica_Emitente(const unsigned char* v);      /* first character: P T */
+QV_API uint8_t QV_CALL
+Verifica_Classe_Energia(const unsigned char* v); /* integer: 1-5 10 11 20 21 30 31 40 50 60 70 80 */
+QV_API uint8_t QV_CALL Verifica_Indicador(const unsigned char* v); /* integer: 0 to 2 */
+QV_API uint8_t QV_CALL
+Verifica_Classe_Telecom(const unsigned char* v); /* integer: 1-10 20-29 40-49 60 70 80-89 */
 /* Tax situation code: origin 0, 1 or 2 and one of the 11 tails; shorter than three characters is
    invalid, characters after the third are ignored. */
 QV_API uint8_t QV_CALL Verifica_CST(const unsigned char* v);
@@ -152,30 +154,30 @@ QV_API uint8_t QV_CALL Verifica_Movimento(const unsigned char* v);          /* f
 QV_API uint8_t QV_CALL Verifica_Alteracao_Cadastro(const unsigned char* v); /* first character: N S */
 QV_API uint8_t QV_CALL Verifica_Participante(const unsigned char* v);       /* integer: 1 to 3 */
 QV_API uint8_t QV_CALL Verifica_Qualificacao_S20(const unsigned char* v);   /* integer: 0 1 */
-QV_API uint8_t QV_CALL Verifica_Codigo_Municipio(const unsigned char* v);   /* exact: the 185 municipal codes */
-QV_API uint8_t QV_CALL Verifica_Detalhamento(const unsigned char* v);       /* integer: 1 to 3 */
-QV_API uint8_t QV_CALL Verifica_Origem(const unsigned char* v);             /* integer: 0 to 3 */
-QV_API uint8_t QV_CALL Verifica_Controle_Credito(const unsigned char* v);   /* integer: 1 to 7 */
-QV_API uint8_t QV_CALL Verifica_Reconhecido(const unsigned char* v);        /* first character: J N S */
-QV_API uint8_t QV_CALL Verifica_Utiliza_Credito(const unsigned char* v);    /* integer: 1 to 5 */
-QV_API uint8_t QV_CALL Verifica_Responsabilidade(const unsigned char* v);   /* first character: D I */
-QV_API uint8_t QV_CALL Verifica_Faixa_Incentivo(const unsigned char* v);    /* integer: 1 to 4 */
-QV_API uint8_t QV_CALL Verifica_Qualificacao_S60(const unsigned char* v);   /* integer: 0 1 */
-QV_API uint8_t QV_CALL Verifica_Observacao_MR(const unsigned char* v);      /* first character: N S */
-QV_API uint8_t QV_CALL Verifica_Qualificacao_S74(const unsigned char* v);   /* integer: 1 2 3 9 */
-QV_API uint8_t QV_CALL Verifica_Qualificacao_S77(const unsigned char* v);   /* integer: 2 3 6 7 13 */
-QV_API uint8_t QV_CALL Verifica_Origem_Processo(const unsigned char* v);    /* integer: 1 2 3 9 */
-QV_API uint8_t QV_CALL Verifica_Descricao(const unsigned char* v);          /* integer: 17 18 19 */
-QV_API uint8_t QV_CALL Verifica_Qualificacao_S80(const unsigned char* v);   /* integer: 0 1 */
+QV_API uint8_t QV_CALL Verifica_Codigo_Municipio(const unsigned char* v); /* exact: the 185 municipal codes */
+QV_API uint8_t QV_CALL Verifica_Detalhamento(const unsigned char* v);     /* integer: 1 to 3 */
+QV_API uint8_t QV_CALL Verifica_Origem(const unsigned char* v);           /* integer: 0 to 3 */
+QV_API uint8_t QV_CALL Verifica_Controle_Credito(const unsigned char* v); /* integer: 1 to 7 */
+QV_API uint8_t QV_CALL Verifica_Reconhecido(const unsigned char* v);      /* first character: J N S */
+QV_API uint8_t QV_CALL Verifica_Utiliza_Credito(const unsigned char* v);  /* integer: 1 to 5 */
+QV_API uint8_t QV_CALL Verifica_Responsabilidade(const unsigned char* v); /* first character: D I */
+QV_API uint8_t QV_CALL Verifica_Faixa_Incentivo(const unsigned char* v);  /* integer: 1 to 4 */
+QV_API uint8_t QV_CALL Verifica_Qualificacao_S60(const unsigned char* v); /* integer: 0 1 */
+QV_API uint8_t QV_CALL Verifica_Observacao_MR(const unsigned char* v);    /* first character: N S */
+QV_API uint8_t QV_CALL Verifica_Qualificacao_S74(const unsigned char* v); /* integer: 1 2 3 9 */
+QV_API uint8_t QV_CALL Verifica_Qualificacao_S77(const unsigned char* v); /* integer: 2 3 6 7 13 */
+QV_API uint8_t QV_CALL Verifica_Origem_Processo(const unsigned char* v);  /* integer: 1 2 3 9 */
+QV_API uint8_t QV_CALL Verifica_Descricao(const unsigned char* v);        /* integer: 17 18 19 */
+QV_API uint8_t QV_CALL Verifica_Qualificacao_S80(const unsigned char* v); /* integer: 0 1 */
 QV_API uint8_t QV_CALL Verifica_Qualificacao_S80_D01(const unsigned char* v); /* integer: 0 to 2 */
 QV_API uint8_t QV_CALL Verifica_Qualificacao_S80_D02(const unsigned char* v); /* integer: 0 1 */
 QV_API uint8_t QV_CALL Verifica_Qualificacao_S82(const unsigned char* v);     /* integer: 0 1 */
 QV_API uint8_t QV_CALL Verifica_Qualificacao_S82_D01(const unsigned char* v); /* integer: 0 1 */
 QV_API uint8_t QV_CALL Verifica_Qualificacao_S82_D02(const unsigned char* v); /* integer: 0 1 */
-QV_API uint8_t QV_CALL Verifica_Livro(const unsigned char* v);        /* integer: 10 20 25 30 40 45 50 55 57 60 */
-QV_API uint8_t QV_CALL Verifica_Posse(const unsigned char* v);        /* integer: 1 to 5 */
-QV_API uint8_t QV_CALL Verifica_Id_Tipo(const unsigned char* v);      /* integer: 1 to 6 */
-QV_API uint8_t QV_CALL Verifica_Tipo_Receita(const unsigned char* v); /* integer: 1 to 6 */
+QV_API uint8_t QV_CALL Verifica_Livro(const unsigned char* v);   /* integer: 10 20 25 30 40 45 50 55 57 60 */
+QV_API uint8_t QV_CALL Verifica_Posse(const unsigned char* v);   /* integer: 1 to 5 */
+QV_API uint8_t QV_CALL Verifica_Id_Tipo(const unsigned char* v); /* integer: 1 to 6 */
+QV_API uint8_t QV_CALL Verifica_Tipo_Receita(const unsigned char* v);    /* integer: 1 to 6 */
 QV_API uint8_t QV_CALL Verifica_Tipo_Informacao(const unsigned char* v); /* first character: A B C */
 
 /* Exact: one of the 459 four-digit fiscal operation codes (no blanks, points or missing digits). */
@@ -185,19 +187,20 @@ QV_API uint8_t QV_CALL Verifica_CFOP(const unsigned char* cfop);
    Each takes its fields as short texts, in the layout's order, and returns 0 when the line was
    appended to the SEF file, -1 when the record was rejected (its block is in the error report), no
    session is open, or its line could not be written to the SEF file (the message box shows it,
-   and the call counts as rejected, so the totals and the record 88 numbering stay true). Fields are fitted to their widths (alphanumeric blank-padded, numeric
-   digits only and zero-padded, dates DD/MM/AAAA written AAAAMMDD); a cut field is an observation,
-   never an error. The CNPJ-or-CPF rule reports every identifier that fails both checks, also one
-   without any zero digit (an all-zero identifier always passes the CNPJ check). */
+   and the call counts as rejected, so the totals and the record 88 numbering stay true). Fields are fitted to
+   their widths (alphanumeric blank-padded, numeric digits only and zero-padded, dates DD/MM/AAAA written
+   AAAAMMDD); a cut field is an observation, never an error. The CNPJ-or-CPF rule reports every identifier
+   that fails both checks, also one without any zero digit (an all-zero identifier always passes the CNPJ
+   check). */
 
 /* Record 10, the informant and the period; accepted once per session. The fax is never reported
    (message -11 is not used): a fax of zeros is the layout's "no fax". */
 QV_API int32_t QV_CALL Registro10(const unsigned char* cnpj, const unsigned char* inscricaoEstadual,
                                   const unsigned char* nomeContribuinte, const unsigned char* municipio,
-                                  const unsigned char* uf, const unsigned char* fax, const unsigned char* dataInicial,
-                                  const unsigned char* dataFinal, const unsigned char* convenio,
-                                  const unsigned char* naturezaOperacoes, const unsigned char* finalidade,
-                                  const unsigned char* layout);
+                                  const unsigned char* uf, const unsigned char* fax,
+                                  const unsigned char* dataInicial, const unsigned char* dataFinal,
+                                  const unsigned char* convenio, const unsigned char* naturezaOperacoes,
+                                  const unsigned char* finalidade, const unsigned char* layout);
 /* Record 11, the informant's address and contact; accepted once per session, after record 10. */
 QV_API int32_t QV_CALL Registro11(const unsigned char* logradouro, const unsigned char* numero,
                                   const unsigned char* complemento, const unsigned char* bairro,
@@ -210,13 +213,14 @@ QV_API int32_t QV_CALL Registro90(void);
 
 /* Record 50, invoice totals per CFOP and rate. */
 QV_API int32_t QV_CALL Registro50(
-    const unsigned char* cnpj, const unsigned char* inscricaoEstadual, const unsigned char* dataEmissaoRecebimento,
-    const unsigned char* uf, const unsigned char* modelo, const unsigned char* serie, const unsigned char* numero,
-    const unsigned char* cfop, const unsigned char* emitente, const unsigned char* valorTotal,
-    const unsigned char* baseCalculoICMS, const unsigned char* valorICMS, const unsigned char* isenta,
-    const unsigned char* outras, const unsigned char* aliquota, const unsigned char* situacao,
-    const unsigned char* dataEmissaoDocumento, const unsigned char* codigoLancamento,
-    const unsigned char* complementoNumero, const unsigned char* codunc, const unsigned char* codigoConsumoEnergia,
+    const unsigned char* cnpj, const unsigned char* inscricaoEstadual,
+    const unsigned char* dataEmissaoRecebimento, const unsigned char* uf, const unsigned char* modelo,
+    const unsigned char* serie, const unsigned char* numero, const unsigned char* cfop,
+    const unsigned char* emitente, const unsigned char* valorTotal, const unsigned char* baseCalculoICMS,
+    const unsigned char* valorICMS, const unsigned char* isenta, const unsigned char* outras,
+    const unsigned char* aliquota, const unsigned char* situacao, const unsigned char* dataEmissaoDocumento,
+    const unsigned char* codigoLancamento, const unsigned char* complementoNumero,
+    const unsigned char* codunc, const unsigned char* codigoConsumoEnergia,
     const unsigned char* dataInicialConsumo, const unsigned char* dataFinalConsumo,
     const unsigned char* demandaPonta, const unsigned char* demandaForaPonta,
     const unsigned char* numeroConsumidores, const unsigned char* valorTotalGeral,
@@ -225,26 +229,31 @@ QV_API int32_t QV_CALL Registro50(
 /* Record 51, the IPI of an invoice. */
 QV_API int32_t QV_CALL Registro51(const unsigned char* cnpj, const unsigned char* inscricaoEstadual,
                                   const unsigned char* dataEmissaoRecebimento, const unsigned char* uf,
-                                  const unsigned char* serie, const unsigned char* numero, const unsigned char* cfop,
-                                  const unsigned char* valorTotal, const unsigned char* valorIPI,
-                                  const unsigned char* isentasIPI, const unsigned char* outrasIPI,
-                                  const unsigned char* situacao, const unsigned char* baseCalculoIPI);
+                                  const unsigned char* serie, const unsigned char* numero,
+                                  const unsigned char* cfop, const unsigned char* valorTotal,
+                                  const unsigned char* valorIPI, const unsigned char* isentasIPI,
+                                  const unsigned char* outrasIPI, const unsigned char* situacao,
+                                  const unsigned char* baseCalculoIPI);
 /* Record 53, the tax substitution of an invoice. */
 QV_API int32_t QV_CALL Registro53(const unsigned char* cnpj, const unsigned char* inscricaoEstadual,
                                   const unsigned char* dataEmissaoRecebimento, const unsigned char* uf,
-                                  const unsigned char* modelo, const unsigned char* serie, const unsigned char* numero,
-                                  const unsigned char* cfop, const unsigned char* emitente,
-                                  const unsigned char* baseCalculoICMS, const unsigned char* icmsRetido,
-                                  const unsigned char* despesasAcessorias, const unsigned char* situacao);
+                                  const unsigned char* modelo, const unsigned char* serie,
+                                  const unsigned char* numero, const unsigned char* cfop,
+                                  const unsigned char* emitente, const unsigned char* baseCalculoICMS,
+                                  const unsigned char* icmsRetido, const unsigned char* despesasAcessorias,
+                                  const unsigned char* situacao);
 /* Record 54, one item of an invoice. */
-QV_API int32_t QV_CALL Registro54(
-    const unsigned char* cnpj, const unsigned char* modelo, const unsigned char* serie, const unsigned char* numero,
-    const unsigned char* cfop, const unsigned char* cst, const unsigned char* numeroItem,
-    const unsigned char* codigoProduto, const unsigned char* quantidade, const unsigned char* valorProduto,
-    const unsigned char* valorDesconto, const unsigned char* baseCalculoICMS, const unsigned char* baseCalculoICMSST,
-    const unsigned char* valorIPI, const unsigned char* aliquotaICMS, const unsigned char* inscricaoEstadual,
-    const unsigned char* dataEmissaoRecebimento, const unsigned char* uf, const unsigned char* codigoApuracao,
-    const unsigned char* indicadorEspecial);
+QV_API int32_t QV_CALL Registro54(const unsigned char* cnpj, const unsigned char* modelo,
+                                  const unsigned char* serie, const unsigned char* numero,
+                                  const unsigned char* cfop, const unsigned char* cst,
+                                  const unsigned char* numeroItem, const unsigned char* codigoProduto,
+                                  const unsigned char* quantidade, const unsigned char* valorProduto,
+                                  const unsigned char* valorDesconto, const unsigned char* baseCalculoICMS,
+                                  const unsigned char* baseCalculoICMSST, const unsigned char* valorIPI,
+                                  const unsigned char* aliquotaICMS, const unsigned char* inscricaoEstadual,
+                                  const unsigned char* dataEmissaoRecebimento, const unsigned char* uf,
+                                  const unsigned char* codigoApuracao,
+                                  const unsigned char* indicadorEspecial);
 
 /* -- Tax-guide and vehicle records -- */
 /* Record 55, a tax collection guide (GNRE) paid by the informant as tax substitute; the CNPJ must be the
@@ -264,7 +273,6 @@ QV_API int32_t QV_CALL Registro56(const unsigned char* cnpjAdquirente, const uns
                                   const unsigned char* numeroItem, const unsigned char* codigoProduto,
                                   const unsigned char* tipoOperacao, const unsigned char* cnpjConcessionaria,
                                   const unsigned char* aliquotaIPI, const unsigned char* chassi);
-
 
 /* -- Cash-register records -- */
 /* Record 60, subtype M: one cash register's day (counters, gross revenue and grand totals). */
@@ -298,7 +306,6 @@ QV_API int32_t QV_CALL Registro61(const unsigned char* dataEmissao, const unsign
                                   const unsigned char* isenta, const unsigned char* outras,
                                   const unsigned char* aliquota, const unsigned char* codigoLancamento,
                                   const unsigned char* cfop, const unsigned char* observacao);
-
 
 /* -- Transport and communication records -- */
 /* Record 70, a transport document; outside the situations N and E only the situation is checked. */
@@ -346,7 +353,6 @@ QV_API int32_t QV_CALL Registro77(
     const unsigned char* dataEmissaoRecebimento, const unsigned char* uf, const unsigned char* tipoReceita,
     const unsigned char* inscricaoEstadualParticipante);
 
-
 /* -- Inventory and product records -- */
 /* Record 74, one item of an inventory, with the code of possession and the possessor.
    Under the codes of possession 2 and 3 an empty possessor's CNPJ also gives -6 (2) or -7 (3). */
@@ -365,7 +371,6 @@ QV_API int32_t QV_CALL Registro75(const unsigned char* dataInicial, const unsign
                                   const unsigned char* reducaoBaseCalculoICMS,
                                   const unsigned char* baseCalculoICMS, const unsigned char* codigoAnterior,
                                   const unsigned char* termoFinalUtilizacao);
-
 
 /* -- Record 88: identification and general boxes -- */
 /* Record 88 subtype 10 detail 00, the document: the fiscal period (AAAAMM) and its three S/N flags. */
@@ -417,7 +422,6 @@ QV_API int32_t QV_CALL Registro88_S30_D00(const unsigned char* controleCredito,
 QV_API int32_t QV_CALL Registro88_S30_D10(const unsigned char* responsabilidade,
                                           const unsigned char* codigoReceita, const unsigned char* valorICMS);
 
-
 /* -- Record 88: incentive boxes -- */
 /* Record 88 subtype 35 detail 00, box E1, industry: presumed credit. */
 QV_API int32_t QV_CALL Registro88_S35_D00(
@@ -461,7 +465,6 @@ QV_API int32_t QV_CALL Registro88_S35_D20(
 QV_API int32_t QV_CALL Registro88_S35_D30(const unsigned char* valorFreteCIFForaNE,
                                           const unsigned char* valorFreteFOBForaNE);
 
-
 /* -- Record 88: summaries -- */
 /* Record 88 S60 D00, cash-register summary map: totals per issue date; a filled CFOP must be in the table. */
 QV_API int32_t QV_CALL Registro88_S60_D00(const unsigned char* qualificacao, const unsigned char* dataEmissao,
@@ -502,7 +505,6 @@ QV_API int32_t QV_CALL Registro88_S78_D00(const unsigned char* descricao, const 
                                           const unsigned char* periodoFiscalReferencia,
                                           const unsigned char* dataVencimentoObrigacao,
                                           const unsigned char* observacao);
-
 
 /* -- Record 88: tax ledger -- */
 /* Record 88 S80 D00, ledger line of the internal entries; a filled CFOP must be in the table. */
@@ -598,7 +600,6 @@ Registro88_S89_D00(const unsigned char* periodoFiscal, const unsigned char* nume
                    const unsigned char* dataDocumentoFiscal, const unsigned char* atoNormativo,
                    const unsigned char* numeroAtoNormativo, const unsigned char* anoAtoNormativo,
                    const unsigned char* capitulacaoNorma, const unsigned char* textoLivre);
-
 
 /* (end of the record exports) */
 

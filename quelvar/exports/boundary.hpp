@@ -25,10 +25,14 @@ inline std::string inPlaceText(const unsigned char* p, std::size_t capacity) {
 }
 
 // A capacity argument, held to what a short text can be.
-inline std::size_t capacityOf(std::int32_t c) { return static_cast<std::size_t>(std::clamp(c, 0, 255)); }
+inline std::size_t capacityOf(std::int32_t c) {
+    return static_cast<std::size_t>(std::clamp(c, 0, 255));
+}
 
 // A width argument: only its low byte counts.
-inline std::size_t widthOf(std::int32_t w) { return static_cast<std::size_t>(static_cast<std::uint32_t>(w) & 0xFFu); }
+inline std::size_t widthOf(std::int32_t w) {
+    return static_cast<std::size_t>(static_cast<std::uint32_t>(w) & 0xFFu);
+}
 
 // Stores a short text in the caller's area, cut to the capacity.
 inline void storeShort(unsigned char* area, std::string_view text, std::size_t capacity = 255) {
@@ -40,8 +44,9 @@ inline void storeShort(unsigned char* area, std::string_view text, std::size_t c
 // A counted text parameter, held by a reference for the duration of the call. The length comes
 // from the header; a negative length reads as the empty text.
 class CountedText {
-public:
-    explicit CountedText(const unsigned char* p) : p_(const_cast<unsigned char*>(p)) {
+  public:
+    explicit CountedText(const unsigned char* p)
+        : p_(const_cast<unsigned char*>(p)) {
         if (p_ == nullptr) return;
         QM_AdicionaReferencia(p_);
         std::int32_t length;
@@ -55,7 +60,7 @@ public:
     CountedText& operator=(const CountedText&) = delete;
     std::string_view view() const { return view_; }
 
-private:
+  private:
     unsigned char* p_;
     std::string_view view_{};
 };

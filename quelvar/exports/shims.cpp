@@ -38,19 +38,20 @@ extern "C" {
 #define QV_SHIM_DATE_VALUE(name, n)
 #define QV_SHIM_DATE_CONVERT(name, n)
 #define QV_SHIM_VALIDATOR_COUNTED(name, n)
-#define QV_SHIM_VALIDATOR(name, n)                                                                             \
-    QV_API uint8_t QV_CALL name(const unsigned char* v) {                                                      \
-        return guarded<uint8_t>(0, [&] { return static_cast<uint8_t>(qv::name(shortText(v)) ? 1 : 0); });      \
+#define QV_SHIM_VALIDATOR(name, n)                                                                           \
+    QV_API uint8_t QV_CALL name(const unsigned char* v) {                                                    \
+        return guarded<uint8_t>(0, [&] { return static_cast<uint8_t>(qv::name(shortText(v)) ? 1 : 0); });    \
     }
 #define QV_SHIM_DATE_TEST(name, n) QV_SHIM_VALIDATOR(name, n)
-#define QV_SHIM_VALIDATOR_PAIR(name, n)                                                                        \
-    QV_API uint8_t QV_CALL name(const unsigned char* a, const unsigned char* b) {                              \
-        return guarded<uint8_t>(0, [&] { return static_cast<uint8_t>(qv::name(shortText(a), shortText(b)) ? 1 : 0); }); \
+#define QV_SHIM_VALIDATOR_PAIR(name, n)                                                                      \
+    QV_API uint8_t QV_CALL name(const unsigned char* a, const unsigned char* b) {                            \
+        return guarded<uint8_t>(                                                                             \
+            0, [&] { return static_cast<uint8_t>(qv::name(shortText(a), shortText(b)) ? 1 : 0); });          \
     }
-#define QV_SHIM_RECORD(name, n)                                                                                \
-    QV_API int32_t QV_CALL name(QV_PARAMS_##n) {                                                               \
-        const std::array<std::string_view, n> fields{QV_SHORTS_##n};                                            \
-        return record(qv::name, fields);                                                                       \
+#define QV_SHIM_RECORD(name, n)                                                                              \
+    QV_API int32_t QV_CALL name(QV_PARAMS_##n) {                                                             \
+        const std::array<std::string_view, n> fields{QV_SHORTS_##n};                                         \
+        return record(qv::name, fields);                                                                     \
     }
 
 #define QV_EXPORT(name, kind, n) QV_SHIM_##kind(name, n)
@@ -60,7 +61,8 @@ extern "C" {
 QV_API void QV_CALL Inicia_SEF(const unsigned char* arquivoSEF, const unsigned char* arquivoErro,
                                const unsigned char* arquivoLog) {
     guardedVoid([&] {
-        qv::Inicia_SEF(qv::sessaoGlobal(), shortText(arquivoSEF), shortText(arquivoErro), shortText(arquivoLog));
+        qv::Inicia_SEF(qv::sessaoGlobal(), shortText(arquivoSEF), shortText(arquivoErro),
+                       shortText(arquivoLog));
     });
 }
 
@@ -68,7 +70,9 @@ QV_API void QV_CALL Finaliza_SEF(void) {
     guardedVoid([] { qv::Finaliza_SEF(qv::sessaoGlobal()); });
 }
 
-QV_API int32_t QV_CALL Info_Versao(void) { return qv::versao; }
+QV_API int32_t QV_CALL Info_Versao(void) {
+    return qv::versao;
+}
 
 QV_API void QV_CALL Define_Aviso(QvAviso handler) {
     guardedVoid([&] {

@@ -23,11 +23,14 @@ struct Ymd {
     unsigned d;
 };
 
-constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 constexpr int digits(std::string_view t) {
     int n = 0;
-    for (const char c : t) n = n * 10 + (c - '0');
+    for (const char c : t)
+        n = n * 10 + (c - '0');
     return n;
 }
 
@@ -74,7 +77,9 @@ double dateValue(int y, unsigned m, unsigned d) {
     return static_cast<double>((day - epoch).count());
 }
 
-bool IsSEFDate(std::string_view text) { return readSEFDate(text).has_value(); }
+bool IsSEFDate(std::string_view text) {
+    return readSEFDate(text).has_value();
+}
 
 double SEFDateToDateTime(std::string_view text) {
     const auto ymd = readSEFDate(text);

@@ -83,7 +83,8 @@ namespace detail {
 template <std::size_t N> struct Utf8Literal {
     char text[N]{};
     consteval Utf8Literal(const char (&in)[N]) {
-        for (std::size_t i = 0; i < N; ++i) text[i] = in[i];
+        for (std::size_t i = 0; i < N; ++i)
+            text[i] = in[i];
     }
     constexpr std::string_view view() const { return {text, N - 1}; }
 };

@@ -20,9 +20,11 @@ constexpr unsigned char testForm(unsigned char c) {
 
 constexpr CharSet admitted(std::string_view allowed) {
     std::array<bool, 256> in{};
-    for (const char c : allowed) in[static_cast<unsigned char>(c)] = true;
+    for (const char c : allowed)
+        in[static_cast<unsigned char>(c)] = true;
     CharSet set{};
-    for (std::size_t b = 0; b < 256; ++b) set[b] = in[testForm(static_cast<unsigned char>(b))] ? 1 : 0;
+    for (std::size_t b = 0; b < 256; ++b)
+        set[b] = in[testForm(static_cast<unsigned char>(b))] ? 1 : 0;
     return set;
 }
 
@@ -87,8 +89,8 @@ void appendLabel(std::string& out, std::string_view label, std::size_t labelWidt
     if (label.size() < labelWidth) out.append(labelWidth - label.size(), ' ');
 }
 
-void formatoLog(Sessao& s, std::string& field, std::size_t width, std::string_view label, std::size_t labelWidth,
-                Ajuste kind) {
+void formatoLog(Sessao& s, std::string& field, std::size_t width, std::string_view label,
+                std::size_t labelWidth, Ajuste kind) {
     if (width == 0) {
         field.clear();
         return;
@@ -108,13 +110,17 @@ std::size_t ajustaCampo(char* out, std::string_view text, std::size_t width, Aju
     const std::size_t kept = std::min(passados, width);
     if (kind == Ajuste::alfa) {
         std::size_t i = 0;
-        for (; i < kept; ++i) out[i] = buffer[i];
-        for (; i < width; ++i) out[i] = ' ';
+        for (; i < kept; ++i)
+            out[i] = buffer[i];
+        for (; i < width; ++i)
+            out[i] = ' ';
     } else {
         const std::size_t zeros = width - kept;
         std::size_t i = 0;
-        for (; i < zeros; ++i) out[i] = '0';
-        for (std::size_t k = 0; k < kept; ++k) out[i + k] = buffer[k];
+        for (; i < zeros; ++i)
+            out[i] = '0';
+        for (std::size_t k = 0; k < kept; ++k)
+            out[i + k] = buffer[k];
     }
     return passados;
 }
@@ -185,7 +191,8 @@ void FormatoAlfaLog(Sessao& s, std::string& field, std::size_t width, std::strin
     formatoLog(s, field, width, label, labelWidth, Ajuste::alfa);
 }
 
-void FormatoNumLog(Sessao& s, std::string& field, std::size_t width, std::string_view label, std::size_t labelWidth) {
+void FormatoNumLog(Sessao& s, std::string& field, std::size_t width, std::string_view label,
+                   std::size_t labelWidth) {
     formatoLog(s, field, width, label, labelWidth, Ajuste::num);
 }
 

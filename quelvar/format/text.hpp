@@ -14,23 +14,29 @@ namespace qv {
 inline constexpr std::size_t maxShortText = 255;
 
 // Characters of code 0 to 32 (blanks and control characters) are what trimming removes.
-constexpr bool isTrimmable(char c) { return static_cast<unsigned char>(c) <= 32; }
+constexpr bool isTrimmable(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 constexpr std::string_view trimLeft(std::string_view s) {
     std::size_t i = 0;
-    while (i < s.size() && isTrimmable(s[i])) ++i;
+    while (i < s.size() && isTrimmable(s[i]))
+        ++i;
     return s.substr(i);
 }
 
 constexpr std::string_view trim(std::string_view s) {
     s = trimLeft(s);
     std::size_t n = s.size();
-    while (n > 0 && isTrimmable(s[n - 1])) --n;
+    while (n > 0 && isTrimmable(s[n - 1]))
+        --n;
     return s.substr(0, n);
 }
 
 // A text is blank when nothing but characters of code 0 to 32 is in it.
-constexpr bool isBlank(std::string_view s) { return trim(s).empty(); }
+constexpr bool isBlank(std::string_view s) {
+    return trim(s).empty();
+}
 
 // The integer conversion used wherever a field is read as a number: optional leading blanks, an
 // optional sign, then decimal digits, or hexadecimal digits (of either case) after "$", "x" or
@@ -38,7 +44,8 @@ constexpr bool isBlank(std::string_view s) { return trim(s).empty(); }
 // Anything else (trailing blanks included) or a value outside the signed 32-bit range fails.
 constexpr std::optional<std::int32_t> toInt32(std::string_view s) {
     std::size_t i = 0;
-    while (i < s.size() && s[i] == ' ') ++i;
+    while (i < s.size() && s[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
         negative = s[i] == '-';
@@ -91,6 +98,8 @@ inline void assignBytes(std::string& to, std::string_view from) {
 }
 
 // Appends the decimal form of a number.
-inline void appendDecimal(std::string& out, std::int64_t n) { out += std::to_string(n); }
+inline void appendDecimal(std::string& out, std::int64_t n) {
+    out += std::to_string(n);
+}
 
 } // namespace qv

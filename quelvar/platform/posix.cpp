@@ -87,14 +87,16 @@ void aviso(std::string_view text) {
         defaultAviso(text);
 }
 
-void defineAviso(std::function<void(std::string_view)> box) { avisoBox() = std::move(box); }
+void defineAviso(std::function<void(std::string_view)> box) {
+    avisoBox() = std::move(box);
+}
 
 namespace {
 
 // A locale object for one category from the environment, or the C locale when the environment
 // names one that is not installed. Never changes the process's global locale.
 class CategoryLocale {
-public:
+  public:
     CategoryLocale(int mask) {
         loc_ = ::newlocale(mask, "", static_cast<locale_t>(0));
         if (loc_ == static_cast<locale_t>(0)) loc_ = ::newlocale(mask, "C", static_cast<locale_t>(0));
@@ -106,7 +108,7 @@ public:
     CategoryLocale& operator=(const CategoryLocale&) = delete;
     locale_t get() const { return loc_; }
 
-private:
+  private:
     locale_t loc_ = static_cast<locale_t>(0);
 };
 

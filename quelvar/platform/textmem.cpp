@@ -13,7 +13,9 @@ namespace {
 
 constexpr std::size_t header = 8;
 
-std::int32_t* countOf(unsigned char* text) { return reinterpret_cast<std::int32_t*>(text - header); }
+std::int32_t* countOf(unsigned char* text) {
+    return reinterpret_cast<std::int32_t*>(text - header);
+}
 
 // Only counts from 1 up belong to this manager; constants (-1) and anything else are left alone.
 bool managed(unsigned char* text) {

@@ -51,7 +51,8 @@ void verifica50(Registro& c) {
               "Data de Emissão/Recebimento Inválida (AAAAMMDD) :: A Data está fora do período indicado no "
               "Registro10 :: Data: "_cp);
     c.falhaSe(!Verifica_Emitente(c[9]), -8, "Emitente Inválido :: "_cp, 9);
-    c.falhaSe(!c.zerado(17) && !IsSEFDate(c[17]), -9, "Data de Emissão do Documento Inválida (AAAAMMDD) :: "_cp, 17);
+    c.falhaSe(!c.zerado(17) && !IsSEFDate(c[17]), -9,
+              "Data de Emissão do Documento Inválida (AAAAMMDD) :: "_cp, 17);
     c.falhaSe(!Verifica_CFOP(c[8]), -12, "Código Fiscal de Operações e Prestações(CFOP) Inválido :: "_cp, 8);
     c.presenca10(-13);
     c.presenca11(-14);
@@ -161,13 +162,25 @@ void verifica54(Registro& c) {
 
 } // namespace
 
-constexpr Layout Registro50{
-    .prefixo = "50", .entrada = Indice::r50, .larguraRotulo = 47, .campos = campos50, .verificacoes = verifica50};
-constexpr Layout Registro51{
-    .prefixo = "51", .entrada = Indice::r51, .larguraRotulo = 48, .campos = campos51, .verificacoes = verifica51};
-constexpr Layout Registro53{
-    .prefixo = "53", .entrada = Indice::r53, .larguraRotulo = 33, .campos = campos53, .verificacoes = verifica53};
-constexpr Layout Registro54{
-    .prefixo = "54", .entrada = Indice::r54, .larguraRotulo = 47, .campos = campos54, .verificacoes = verifica54};
+constexpr Layout Registro50{.prefixo = "50",
+                            .entrada = Indice::r50,
+                            .larguraRotulo = 47,
+                            .campos = campos50,
+                            .verificacoes = verifica50};
+constexpr Layout Registro51{.prefixo = "51",
+                            .entrada = Indice::r51,
+                            .larguraRotulo = 48,
+                            .campos = campos51,
+                            .verificacoes = verifica51};
+constexpr Layout Registro53{.prefixo = "53",
+                            .entrada = Indice::r53,
+                            .larguraRotulo = 33,
+                            .campos = campos53,
+                            .verificacoes = verifica53};
+constexpr Layout Registro54{.prefixo = "54",
+                            .entrada = Indice::r54,
+                            .larguraRotulo = 47,
+                            .campos = campos54,
+                            .verificacoes = verifica54};
 
 } // namespace qv

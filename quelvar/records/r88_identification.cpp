@@ -63,7 +63,6 @@ constexpr Campo campos88_10_30[] = {
     alfa("E-mail:"_cp, 50),
 };
 
-
 constexpr Campo campos88_10_40[] = {
     num("CNPJ do Participante:"_cp, 14).recebido(),
     alfa("Inscrição Estadual:"_cp, 14),

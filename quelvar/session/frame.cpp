@@ -8,11 +8,14 @@
 
 namespace qv {
 
-void Registro::semParametro() { throw std::out_of_range("a check names a parameter the record does not have"); }
+void Registro::semParametro() {
+    throw std::out_of_range("a check names a parameter the record does not have");
+}
 std::string_view Registro::recebido(int n) const {
     const std::size_t i = posicao(n);
     const Campo& c = layout_.campos[i];
-    if (!c.guardaRecebido) throw std::logic_error("a check asks for a received copy the record does not keep");
+    if (!c.guardaRecebido)
+        throw std::logic_error("a check asks for a received copy the record does not keep");
     return c.origem == Origem::sessao ? area_.recebidos[i] : area_.antes[i];
 }
 
@@ -24,7 +27,9 @@ std::string& Registro::novaMensagem(int numero, std::string_view descricao) {
     return m;
 }
 
-void Registro::erro(int numero, std::string_view descricao) { novaMensagem(numero, descricao); }
+void Registro::erro(int numero, std::string_view descricao) {
+    novaMensagem(numero, descricao);
+}
 
 void Registro::erro(int numero, std::string_view descricao, int parametro) {
     novaMensagem(numero, descricao).append((*this)[parametro]);
@@ -78,9 +83,13 @@ bool Registro::zerado(int parametro) const {
     return (*this)[parametro].find_first_not_of('0') == std::string_view::npos;
 }
 
-double Registro::valorData(int parametro) const { return SEFDateToDateTime((*this)[parametro]); }
+double Registro::valorData(int parametro) const {
+    return SEFDateToDateTime((*this)[parametro]);
+}
 
-std::int32_t Registro::inteiro(int parametro) const { return toInt32((*this)[parametro]).value_or(0); }
+std::int32_t Registro::inteiro(int parametro) const {
+    return toInt32((*this)[parametro]).value_or(0);
+}
 
 void Registro::gravaLinha(std::string_view linha) {
     Estatistica& e = sessao_.entrada(layout_.entrada);
@@ -125,16 +134,20 @@ void cabecalho(Sessao& s, const Layout& l) {
     }
 }
 
-std::size_t larguraRotulo(const Layout& l, const Campo& c) { return c.larguraRotulo ? c.larguraRotulo : l.larguraRotulo; }
+std::size_t larguraRotulo(const Layout& l, const Campo& c) {
+    return c.larguraRotulo ? c.larguraRotulo : l.larguraRotulo;
+}
 
 // Fits one field into its place in the line; a cut field adds its observation at once. The trace
 // line is written only when the record goes to the error report (traca), from the text before and
 // the text after; for a date, the text after is the eight digits in the host's order, kept in
 // tracado.
-void ajusta(Sessao& s, const Layout& l, const Campo& c, std::string_view antes, char* lugar, std::string& tracado) {
+void ajusta(Sessao& s, const Layout& l, const Campo& c, std::string_view antes, char* lugar,
+            std::string& tracado) {
     if (c.largura == 0) return;
     const std::size_t largura = c.tipo == Tipo::data ? 8 : c.largura;
-    const std::size_t passados = ajustaCampo(lugar, antes, largura, c.tipo == Tipo::alfa ? Ajuste::alfa : Ajuste::num);
+    const std::size_t passados =
+        ajustaCampo(lugar, antes, largura, c.tipo == Tipo::alfa ? Ajuste::alfa : Ajuste::num);
     if (passados > largura) observacaoCorte(s, c.rotulo, larguraRotulo(l, c), largura, passados);
     if (c.tipo == Tipo::data) {
         tracado.assign(lugar, 8);
@@ -172,7 +185,8 @@ void compoeLinha(Registro& r) {
 
 std::int32_t executaRegistro(Sessao& s, const Layout& l, std::span<const std::string_view> parametros) {
     if (!VerificaInicio(s)) return -1;
-    if (l.campos.size() > maxCampos) throw std::invalid_argument("a record declares more fields than the frame holds");
+    if (l.campos.size() > maxCampos)
+        throw std::invalid_argument("a record declares more fields than the frame holds");
 
     AreaTrabalho& area = areaTrabalho();
     Registro r(s, l, area);
@@ -207,7 +221,8 @@ std::int32_t executaRegistro(Sessao& s, const Layout& l, std::span<const std::st
         }
         switch (c.origem) {
         case Origem::parametro:
-            if (proximo == parametros.size()) throw std::invalid_argument("a record export was given too few fields");
+            if (proximo == parametros.size())
+                throw std::invalid_argument("a record export was given too few fields");
             antes = parametros[proximo++].substr(0, maxShortText);
             break;
         case Origem::vazio:
@@ -227,7 +242,8 @@ std::int32_t executaRegistro(Sessao& s, const Layout& l, std::span<const std::st
         if (c.origem == Origem::sessao) (s.*(c.textoSessao)).assign(area.campos[i]);
     }
 
-    if (proximo != parametros.size()) throw std::invalid_argument("a record export was given too many fields");
+    if (proximo != parametros.size())
+        throw std::invalid_argument("a record export was given too many fields");
     area.numerados = numerados;
 
     Estatistica& e = s.entrada(l.entrada);

@@ -35,8 +35,8 @@ struct Campo {
     Tipo tipo;
     std::uint8_t largura;
     Origem origem = Origem::parametro;
-    std::uint8_t larguraRotulo = 0; // 0: the record's label width
-    bool guardaRecebido = false;    // keeps the text as received, for the CNPJ-or-CPF rule
+    std::uint8_t larguraRotulo = 0;                // 0: the record's label width
+    bool guardaRecebido = false;                   // keeps the text as received, for the CNPJ-or-CPF rule
     std::string Sessao::*textoSessao = nullptr;    // Origem::sessao: the session text
     std::string Sessao::*recebidoSessao = nullptr; // Origem::sessao: the text standing as received
 
@@ -58,9 +58,15 @@ struct Campo {
     constexpr bool numerado() const { return ehParametro() || origem == Origem::sessao; }
 };
 
-constexpr Campo alfa(std::string_view rotulo, std::uint8_t largura) { return {rotulo, Tipo::alfa, largura}; }
-constexpr Campo num(std::string_view rotulo, std::uint8_t largura) { return {rotulo, Tipo::num, largura}; }
-constexpr Campo data(std::string_view rotulo) { return {rotulo, Tipo::data, 8}; }
+constexpr Campo alfa(std::string_view rotulo, std::uint8_t largura) {
+    return {rotulo, Tipo::alfa, largura};
+}
+constexpr Campo num(std::string_view rotulo, std::uint8_t largura) {
+    return {rotulo, Tipo::num, largura};
+}
+constexpr Campo data(std::string_view rotulo) {
+    return {rotulo, Tipo::data, 8};
+}
 // A filler of blanks, traced under "Brancos:" unless another label is given.
 constexpr Campo brancos(std::uint8_t largura, std::string_view rotulo = "Brancos:") {
     return {rotulo, Tipo::alfa, largura, Origem::vazio};
@@ -95,9 +101,9 @@ struct Layout {
     std::string_view cabecalho = {}; // the trace header; "REGISTRO " + prefixo when empty
     std::string_view subtipo = {};   // record 88: subtype and detail, after the sequence number
     std::string_view detalhe = {};
-    Indice entrada;                  // the statistics entry the record counts into
-    std::uint8_t larguraRotulo;      // the width labels are padded to
-    std::span<const Campo> campos;   // in line order
+    Indice entrada;                            // the statistics entry the record counts into
+    std::uint8_t larguraRotulo;                // the width labels are padded to
+    std::span<const Campo> campos;             // in line order
     void (*verificacoes)(Registro&) = nullptr; // the record's checks, in their order
     void (*aoAceitar)(Registro&) = nullptr;    // runs once accepted, before the line is written
     void (*compoe)(Registro&) = nullptr;       // writes lines of its own instead of the one line
@@ -114,7 +120,8 @@ struct Layout {
     // The length of the line the frame composes.
     constexpr std::size_t comprimentoLinha() const {
         std::size_t n = prefixo.size() + (sequenciado() ? 9 + subtipo.size() + detalhe.size() : 0);
-        for (const Campo& c : campos) n += c.largura;
+        for (const Campo& c : campos)
+            n += c.largura;
         return n;
     }
 };
@@ -147,19 +154,22 @@ struct AreaTrabalho {
     // Each field as received, before formatting: a view of the host's text for a parameter (which
     // outlives the call's use of it), of the previous field for a repeated one, or of copias.
     std::array<std::string_view, maxCampos> antes{};
-    std::array<std::string, maxCampos> copias{};    // a session text as it was before formatting
-    std::array<std::string, maxCampos> tracados{};  // a date's eight digits in the host's order
-    std::array<std::string, maxCampos> recebidos{}; // the received copy of a session text
+    std::array<std::string, maxCampos> copias{};       // a session text as it was before formatting
+    std::array<std::string, maxCampos> tracados{};     // a date's eight digits in the host's order
+    std::array<std::string, maxCampos> recebidos{};    // the received copy of a session text
     std::array<std::uint8_t, maxCampos + 1> posicao{}; // parameter number -> position in the line
-    std::size_t numerados = 0; // how many fields the checks can name
+    std::size_t numerados = 0;                         // how many fields the checks can name
 };
 
 // The record being processed, as its checks see it: its formatted fields by parameter number (as
 // the layout tables number them, from 1), the received copies, the session, and the vocabulary of
 // checks. Every check that fails adds a numbered message to ListaErros.
 class Registro {
-public:
-    Registro(Sessao& s, const Layout& l, AreaTrabalho& a) : sessao_(s), layout_(l), area_(a) {}
+  public:
+    Registro(Sessao& s, const Layout& l, AreaTrabalho& a)
+        : sessao_(s)
+        , layout_(l)
+        , area_(a) {}
 
     Sessao& sessao() { return sessao_; }
     const Layout& layout() const { return layout_; }
@@ -219,7 +229,7 @@ public:
 
     AreaTrabalho& area() { return area_; }
 
-private:
+  private:
     std::size_t posicao(int parametro) const {
         if (parametro < 1 || static_cast<std::size_t>(parametro) > area_.numerados) semParametro();
         return area_.posicao[static_cast<std::size_t>(parametro)];

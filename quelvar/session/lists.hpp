@@ -11,7 +11,7 @@ namespace qv {
 // An ordered list of text lines that keeps its storage when emptied, so that the lists of one
 // record after another are filled without allocating once they have grown to size.
 class ListaLinhas {
-public:
+  public:
     // A new, empty line at the end of the list, to be filled by the caller.
     std::string& nova() {
         if (count_ == lines_.size()) lines_.emplace_back();
@@ -34,7 +34,7 @@ public:
     auto begin() const { return lines_.begin(); }
     auto end() const { return lines_.begin() + static_cast<std::ptrdiff_t>(count_); }
 
-private:
+  private:
     std::vector<std::string> lines_;
     std::size_t count_ = 0;
 };

@@ -29,7 +29,8 @@ void Inicia_SEF(Sessao& s, std::string_view sef, std::string_view erro, std::str
     s.ListaErros.clear();
     s.ListaCampos.clear();
     s.ListaObservacoes.clear();
-    for (std::size_t i = 0; i < numEstatisticas; ++i) s.Estatisticas[i] = Estatistica{tiposRegistro[i], 0, 0, 0};
+    for (std::size_t i = 0; i < numEstatisticas; ++i)
+        s.Estatisticas[i] = Estatistica{tiposRegistro[i], 0, 0, 0};
 }
 
 void Finaliza_SEF(Sessao& s) {
@@ -92,15 +93,17 @@ void GravaEstatisticas(Sessao& s) {
         observacoes += e.observacoes;
         erros += e.erros;
         std::string row = "Registro " + std::to_string(e.tipo);
-        for (const std::int64_t n : {std::int64_t{e.gravados}, std::int64_t{e.observacoes}, std::int64_t{e.erros}})
+        for (const std::int64_t n :
+             {std::int64_t{e.gravados}, std::int64_t{e.observacoes}, std::int64_t{e.erros}})
             row += "\t" + std::to_string(n);
         row += "\t" + percentual(e.erros, std::int64_t{e.gravados} + e.erros, separador, false) + "%";
         row += "\t" + std::to_string(std::int64_t{e.gravados} + e.erros);
         line(row);
     }
     line(hifens);
-    line("Total\t\t" + std::to_string(gravados) + "\t" + std::to_string(observacoes) + "\t" + std::to_string(erros) +
-         "\t" + percentual(erros, gravados + erros, separador, true) + "%\t" + std::to_string(gravados + erros));
+    line("Total\t\t" + std::to_string(gravados) + "\t" + std::to_string(observacoes) + "\t" +
+         std::to_string(erros) + "\t" + percentual(erros, gravados + erros, separador, true) + "%\t" +
+         std::to_string(gravados + erros));
     if (!platform::appendToFile(s.ArquivoLog, log))
         platform::aviso(std::string("Erro ao tentar escrever no arquivo ") + s.ArquivoLog);
     s.ListaErros.clear();

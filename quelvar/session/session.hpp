@@ -22,7 +22,24 @@ struct Estatistica {
 // Index of each record type in the statistics table; the index order is the order the layout
 // requires in the SEF file.
 enum class Indice : std::uint8_t {
-    r10, r11, r50, r51, r53, r54, r55, r56, r60, r61, r70, r71, r74, r75, r76, r77, r88, r90
+    r10,
+    r11,
+    r50,
+    r51,
+    r53,
+    r54,
+    r55,
+    r56,
+    r60,
+    r61,
+    r70,
+    r71,
+    r74,
+    r75,
+    r76,
+    r77,
+    r88,
+    r90
 };
 inline constexpr std::size_t numEstatisticas = 18;
 inline constexpr std::array<std::int32_t, numEstatisticas> tiposRegistro = {

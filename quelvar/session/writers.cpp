@@ -7,9 +7,15 @@
 
 namespace qv {
 
-std::string_view padraoSEF() { return "c:\\SEF.txt"; }
-std::string_view padraoErro() { return "c:\\Erro_SEF.txt"; }
-std::string_view padraoLog() { return "c:\\Log_SEF.txt"; }
+std::string_view padraoSEF() {
+    return "c:\\SEF.txt";
+}
+std::string_view padraoErro() {
+    return "c:\\Erro_SEF.txt";
+}
+std::string_view padraoLog() {
+    return "c:\\Log_SEF.txt";
+}
 
 void removeArquivoAntigo(std::string_view name) {
     if (platform::fileExists(name) && !platform::deleteFile(name))
@@ -54,7 +60,9 @@ void appendTrace(std::string& block, const Sessao& s) {
 
 const std::string_view tituloErros = "\tErro(s) do Registro:";
 
-std::string_view tituloObservacoes() { return "\tObservação do Registro:"_cp; }
+std::string_view tituloObservacoes() {
+    return "\tObservação do Registro:"_cp;
+}
 
 void emptyLists(Sessao& s) {
     s.ListaErros.clear();

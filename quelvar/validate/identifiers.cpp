@@ -11,7 +11,8 @@ namespace {
 // The check digit of the modulus-11 weights used by the CNPJ: 0 for a remainder of 0 or 1.
 int cnpjDigit(const int* d, int count, const int* weights) {
     int sum = 0;
-    for (int i = 0; i < count; ++i) sum += d[i] * weights[i];
+    for (int i = 0; i < count; ++i)
+        sum += d[i] * weights[i];
     const int r = sum % 11;
     return r < 2 ? 0 : 11 - r;
 }
@@ -19,14 +20,15 @@ int cnpjDigit(const int* d, int count, const int* weights) {
 // The check digit of the CPF: 11 - remainder, 0 when that is 10 or 11.
 int cpfDigit(const int* d, int count, int firstWeight) {
     int sum = 0;
-    for (int i = 0; i < count; ++i) sum += d[i] * (firstWeight - i);
+    for (int i = 0; i < count; ++i)
+        sum += d[i] * (firstWeight - i);
     const int dv = 11 - sum % 11;
     return dv >= 10 ? 0 : dv;
 }
 
-constexpr std::array<std::string_view, 28> estados = {"MG", "SP", "RJ", "AL", "AM", "BA", "DF", "MS", "MT", "TO",
-                                                       "AC", "MA", "RO", "RR", "PE", "RS", "PA", "PB", "CE", "GO",
-                                                       "SC", "ES", "AP", "PI", "RN", "SE", "PR", "EX"};
+constexpr std::array<std::string_view, 28> estados = {
+    "MG", "SP", "RJ", "AL", "AM", "BA", "DF", "MS", "MT", "TO", "AC", "MA", "RO", "RR",
+    "PE", "RS", "PA", "PB", "CE", "GO", "SC", "ES", "AP", "PI", "RN", "SE", "PR", "EX"};
 
 struct FaixaCEP {
     std::string_view uf;
@@ -70,7 +72,8 @@ bool Verifica_CNPJ(std::string_view cnpj) {
     static constexpr int w2[] = {6, 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2};
     const int dv1 = cnpjDigit(d, 12, w1);
     int withDv1[13];
-    for (int i = 0; i < 12; ++i) withDv1[i] = d[i];
+    for (int i = 0; i < 12; ++i)
+        withDv1[i] = d[i];
     withDv1[12] = dv1;
     const int dv2 = cnpjDigit(withDv1, 13, w2);
     return dv1 == d[12] && dv2 == d[13];
@@ -84,16 +87,20 @@ bool Verifica_CPF(std::string_view cpf) {
         if (n == 11) break;
         if (c >= '0' && c <= '9') d[n++] = c - '0';
     }
-    while (n < 11) d[n++] = 0;
+    while (n < 11)
+        d[n++] = 0;
     const int dv1 = cpfDigit(d, 9, 10);
     int withDv1[10];
-    for (int i = 0; i < 9; ++i) withDv1[i] = d[i];
+    for (int i = 0; i < 9; ++i)
+        withDv1[i] = d[i];
     withDv1[9] = dv1;
     const int dv2 = cpfDigit(withDv1, 10, 11);
     return dv1 == d[9] && dv2 == d[10];
 }
 
-bool Verifica_InscEst(std::string_view, std::string_view) { return true; }
+bool Verifica_InscEst(std::string_view, std::string_view) {
+    return true;
+}
 
 bool Verifica_UF(std::string_view uf) {
     if (uf.empty()) return false;

@@ -40,7 +40,7 @@ struct Faixa {
 // A table of four-digit codes as a set of the numbers 0 to 9999: the exact-text search of such a
 // table becomes one lookup, with the same answers (the value must still be four digits).
 class CodigosQuatroDigitos {
-public:
+  public:
     consteval explicit CodigosQuatroDigitos(std::span<const std::string_view> codigos) {
         for (const std::string_view c : codigos) {
             if (c.size() != 4) throw "not a code of four digits";
@@ -62,17 +62,18 @@ public:
         return (bits_[n / 64] >> (n % 64)) & 1u;
     }
 
-private:
+  private:
     std::array<std::uint64_t, 157> bits_{};
 };
 
 // One code list of the layout: its comparison and allowed values. Called like the export of the
 // same name: Verifica_Modelo("01").
 class ListaCodigos {
-public:
+  public:
     static consteval ListaCodigos inteiros(std::initializer_list<Faixa> faixas) {
         ListaCodigos l{Comparacao::inteiro};
-        for (const Faixa f : faixas) l.faixas_[l.nFaixas_++] = f;
+        for (const Faixa f : faixas)
+            l.faixas_[l.nFaixas_++] = f;
         return l;
     }
     static consteval ListaCodigos primeiroCaractere(std::string_view permitidos) {
@@ -118,8 +119,9 @@ public:
 
     Comparacao tipo() const { return tipo_; }
 
-private:
-    explicit constexpr ListaCodigos(Comparacao t) : tipo_(t) {}
+  private:
+    explicit constexpr ListaCodigos(Comparacao t)
+        : tipo_(t) {}
     // Byte order of two texts (the codes are short: compared in place).
     static constexpr bool menorQue(std::string_view a, std::string_view b) {
         const std::size_t n = a.size() < b.size() ? a.size() : b.size();

@@ -39,23 +39,24 @@ const std::vector<Declared>& declaredRecords() {
 // The line length of every record type, as the layout states it. Record 90 composes its own
 // lines (126 characters each; tested with the record).
 const std::map<std::string_view, std::size_t> layoutLength = {
-    {"Registro10", 127}, {"Registro11", 126}, {"Registro50", 269}, {"Registro51", 139},
-    {"Registro53", 126}, {"Registro54", 154}, {"Registro55", 126}, {"Registro56", 126},
-    {"Registro60M", 170}, {"Registro60A", 126}, {"Registro60D", 126}, {"Registro61", 147},
-    {"Registro70", 155}, {"Registro71", 126}, {"Registro74", 146}, {"Registro75", 146},
-    {"Registro76", 238}, {"Registro77", 166},
-    {"Registro88_S10_D00", 24}, {"Registro88_S10_D10", 166}, {"Registro88_S10_D20", 128},
-    {"Registro88_S10_D30", 178}, {"Registro88_S10_D40", 97}, {"Registro88_S15_D00", 42},
-    {"Registro88_S20_D00", 47}, {"Registro88_S25_D00", 68}, {"Registro88_S30_D00", 64},
-    {"Registro88_S30_D10", 33}, {"Registro88_S35_D00", 152}, {"Registro88_S35_D10", 95},
-    {"Registro88_S35_D11", 126}, {"Registro88_S35_D12", 58}, {"Registro88_S35_D20", 175},
-    {"Registro88_S35_D30", 41}, {"Registro88_S60_D00", 86}, {"Registro88_S60_D10", 54},
-    {"Registro88_S61_D00", 107}, {"Registro88_S74_D00", 39}, {"Registro88_S77_D00", 77},
-    {"Registro88_S78_D00", 53}, {"Registro88_S80_D00", 164}, {"Registro88_S80_D01", 164},
+    {"Registro10", 127},         {"Registro11", 126},         {"Registro50", 269},
+    {"Registro51", 139},         {"Registro53", 126},         {"Registro54", 154},
+    {"Registro55", 126},         {"Registro56", 126},         {"Registro60M", 170},
+    {"Registro60A", 126},        {"Registro60D", 126},        {"Registro61", 147},
+    {"Registro70", 155},         {"Registro71", 126},         {"Registro74", 146},
+    {"Registro75", 146},         {"Registro76", 238},         {"Registro77", 166},
+    {"Registro88_S10_D00", 24},  {"Registro88_S10_D10", 166}, {"Registro88_S10_D20", 128},
+    {"Registro88_S10_D30", 178}, {"Registro88_S10_D40", 97},  {"Registro88_S15_D00", 42},
+    {"Registro88_S20_D00", 47},  {"Registro88_S25_D00", 68},  {"Registro88_S30_D00", 64},
+    {"Registro88_S30_D10", 33},  {"Registro88_S35_D00", 152}, {"Registro88_S35_D10", 95},
+    {"Registro88_S35_D11", 126}, {"Registro88_S35_D12", 58},  {"Registro88_S35_D20", 175},
+    {"Registro88_S35_D30", 41},  {"Registro88_S60_D00", 86},  {"Registro88_S60_D10", 54},
+    {"Registro88_S61_D00", 107}, {"Registro88_S74_D00", 39},  {"Registro88_S77_D00", 77},
+    {"Registro88_S78_D00", 53},  {"Registro88_S80_D00", 164}, {"Registro88_S80_D01", 164},
     {"Registro88_S80_D02", 164}, {"Registro88_S80_D10", 158}, {"Registro88_S82_D00", 164},
     {"Registro88_S82_D01", 164}, {"Registro88_S82_D02", 164}, {"Registro88_S82_D10", 158},
-    {"Registro88_S85_D00", 67}, {"Registro88_S85_D10", 93}, {"Registro88_S85_D20", 67},
-    {"Registro88_S85_D30", 93}, {"Registro88_S89_D00", 193},
+    {"Registro88_S85_D00", 67},  {"Registro88_S85_D10", 93},  {"Registro88_S85_D20", 67},
+    {"Registro88_S85_D30", 93},  {"Registro88_S89_D00", 193},
 };
 
 } // namespace
@@ -101,8 +102,9 @@ TEST_F(RecordTest, ACutFieldIsWrittenWithAnObservationOnly) {
                                       "\t1 -> 00001\r\n";
     EXPECT_EQ(lastBlock().substr(0, expectedBlock.size()), expectedBlock);
     EXPECT_EQ(lastObservations(),
-              std::vector<std::string>{qv::cp1252ToUtf8(label) +
-                                       "\tQuantidade de caracteres maior que o permitido - Permitido: 34; Passados: 40"});
+              std::vector<std::string>{
+                  qv::cp1252ToUtf8(label) +
+                  "\tQuantidade de caracteres maior que o permitido - Permitido: 34; Passados: 40"});
     EXPECT_EQ(lastErrors(), std::vector<std::string>{});
     EXPECT_EQ(lastBlock().find(cp("\tErro(s) do Registro:")), std::string::npos);
     EXPECT_EQ(s.entrada(qv::Indice::r11).observacoes, 1);
@@ -134,12 +136,42 @@ TEST_F(RecordTest, ARejectedRecordListsTraceErrorsThenObservations) {
 TEST_F(RecordTest, PeriodRuleBeforeAnyRecord10) {
     open();
     // Every valid date lies after the empty period; an invalid date takes the value 0 and passes.
-    const std::vector<std::string> fields = {"10456237000135", "ISENTO", "03/01/2005", "PE", "01", "1", "1", "1102",
-                                             "T", "", "", "", "", "", "", "N", "", "", "", "", "", "", "", "", "", "",
-                                             "", "", "", "", "", ""};
+    const std::vector<std::string> fields = {"10456237000135",
+                                             "ISENTO",
+                                             "03/01/2005",
+                                             "PE",
+                                             "01",
+                                             "1",
+                                             "1",
+                                             "1102",
+                                             "T",
+                                             "",
+                                             "",
+                                             "",
+                                             "",
+                                             "",
+                                             "",
+                                             "N",
+                                             "",
+                                             "",
+                                             "",
+                                             "",
+                                             "",
+                                             "",
+                                             "",
+                                             "",
+                                             "",
+                                             "",
+                                             "",
+                                             "",
+                                             "",
+                                             "",
+                                             "",
+                                             ""};
     EXPECT_EQ(call(qv::Registro50, fields), -1);
-    EXPECT_EQ(lastErrors().at(0), "-7   Data de Emissão/Recebimento Inválida (AAAAMMDD) :: A Data está fora do "
-                                  "período indicado no Registro10 :: Data: 20050103 Período: ");
+    EXPECT_EQ(lastErrors().at(0),
+              "-7   Data de Emissão/Recebimento Inválida (AAAAMMDD) :: A Data está fora do "
+              "período indicado no Registro10 :: Data: 20050103 Período: ");
     auto invalid = fields;
     invalid[2] = "";
     EXPECT_EQ(call(qv::Registro50, invalid), -1);

@@ -15,8 +15,9 @@
 namespace qvtest {
 
 class RecordTest : public ::testing::Test {
-protected:
-    RecordTest() : locale_("pt_BR.UTF-8") {}
+  protected:
+    RecordTest()
+        : locale_("pt_BR.UTF-8") {}
 
     // Opens the session on the folder's three files.
     void open();
@@ -46,7 +47,7 @@ protected:
     qv::Sessao s;
     TempDir dir;
 
-private:
+  private:
     LocaleEnv locale_;
     std::size_t reportBefore_ = 0;
 };
@@ -56,6 +57,8 @@ std::string cp(std::string_view utf8);
 // The fields of a valid record, with some replaced (by parameter number, from 1).
 std::vector<std::string> with(std::vector<std::string> fields, const std::map<int, std::string>& changes);
 // n copies of a character.
-inline std::string rep(std::size_t n, char c) { return std::string(n, c); }
+inline std::string rep(std::size_t n, char c) {
+    return std::string(n, c);
+}
 
 } // namespace qvtest

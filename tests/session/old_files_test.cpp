@@ -32,8 +32,10 @@ bool setImmutable(const std::filesystem::path& path, bool on) {
 }
 
 class Immutable {
-public:
-    explicit Immutable(std::filesystem::path p) : path_(std::move(p)), set_(setImmutable(path_, true)) {}
+  public:
+    explicit Immutable(std::filesystem::path p)
+        : path_(std::move(p))
+        , set_(setImmutable(path_, true)) {}
     ~Immutable() {
         if (set_) setImmutable(path_, false);
     }
@@ -41,12 +43,14 @@ public:
     Immutable& operator=(const Immutable&) = delete;
     bool set() const { return set_; }
 
-private:
+  private:
     std::filesystem::path path_;
     bool set_;
 };
 
-void write(const std::filesystem::path& p, const std::string& text) { std::ofstream(p, std::ios::binary) << text; }
+void write(const std::filesystem::path& p, const std::string& text) {
+    std::ofstream(p, std::ios::binary) << text;
+}
 
 } // namespace
 

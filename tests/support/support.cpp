@@ -45,7 +45,9 @@ std::string readFile(const fs::path& path) {
     return out.str();
 }
 
-bool exists(const fs::path& path) { return fs::exists(path); }
+bool exists(const fs::path& path) {
+    return fs::exists(path);
+}
 
 std::vector<std::string> crlfLines(const std::string& content) {
     std::vector<std::string> lines;
@@ -65,7 +67,8 @@ std::vector<std::string> crlfLines(const std::string& content) {
     return lines;
 }
 
-EnvGuard::EnvGuard(const char* name, const char* value) : name_(name) {
+EnvGuard::EnvGuard(const char* name, const char* value)
+    : name_(name) {
     const char* old = std::getenv(name);
     had_ = old != nullptr;
     if (had_) old_ = old;
@@ -83,16 +86,23 @@ EnvGuard::~EnvGuard() {
 }
 
 LocaleEnv::LocaleEnv(const char* name)
-    : all_("LC_ALL", name), numeric_("LC_NUMERIC", nullptr), time_("LC_TIME", nullptr), lang_("LANG", nullptr) {}
+    : all_("LC_ALL", name)
+    , numeric_("LC_NUMERIC", nullptr)
+    , time_("LC_TIME", nullptr)
+    , lang_("LANG", nullptr) {}
 
-WorkingDir::WorkingDir(const fs::path& dir) : old_(fs::current_path()) { fs::current_path(dir); }
+WorkingDir::WorkingDir(const fs::path& dir)
+    : old_(fs::current_path()) {
+    fs::current_path(dir);
+}
 
 WorkingDir::~WorkingDir() {
     std::error_code ec;
     fs::current_path(old_, ec);
 }
 
-StderrCapture::StderrCapture(const fs::path& file) : file_(file) {
+StderrCapture::StderrCapture(const fs::path& file)
+    : file_(file) {
     std::fflush(stderr);
     const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
@@ -104,7 +114,9 @@ StderrCapture::StderrCapture(const fs::path& file) : file_(file) {
     ::close(fd);
 }
 
-StderrCapture::~StderrCapture() { finish(); }
+StderrCapture::~StderrCapture() {
+    finish();
+}
 
 std::string StderrCapture::finish() {
     if (saved_ >= 0) {

@@ -14,7 +14,7 @@ using namespace qv::literals;
 
 // A fresh, empty folder under the build tree's temporary folder, removed at the end of the test.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -23,7 +23,7 @@ public:
     // A file name in the folder, as the library receives names (Windows-1252 bytes).
     std::string file(std::string_view name) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -37,26 +37,26 @@ std::vector<std::string> crlfLines(const std::string& content);
 // Records every text the library shows in its message box while it exists (the core's box: for
 // the tests that link the core).
 class AvisoRecorder {
-public:
+  public:
     AvisoRecorder();
     ~AvisoRecorder();
     AvisoRecorder(const AvisoRecorder&) = delete;
     AvisoRecorder& operator=(const AvisoRecorder&) = delete;
     const std::vector<std::string>& messages() const { return messages_; }
 
-private:
+  private:
     std::vector<std::string> messages_;
 };
 
 // Sets an environment variable for the lifetime of the object (nullptr removes it).
 class EnvGuard {
-public:
+  public:
     EnvGuard(const char* name, const char* value);
     ~EnvGuard();
     EnvGuard(const EnvGuard&) = delete;
     EnvGuard& operator=(const EnvGuard&) = delete;
 
-private:
+  private:
     std::string name_;
     bool had_;
     std::string old_;
@@ -64,10 +64,10 @@ private:
 
 // Runs the test body under a locale environment: LC_ALL set to the name, the others cleared.
 class LocaleEnv {
-public:
+  public:
     explicit LocaleEnv(const char* name);
 
-private:
+  private:
     EnvGuard all_;
     EnvGuard numeric_;
     EnvGuard time_;
@@ -77,19 +77,19 @@ private:
 // Makes the folder the working directory for the lifetime of the object, then restores the old
 // one (the default file names of the library are relative to the working directory).
 class WorkingDir {
-public:
+  public:
     explicit WorkingDir(const std::filesystem::path& dir);
     ~WorkingDir();
     WorkingDir(const WorkingDir&) = delete;
     WorkingDir& operator=(const WorkingDir&) = delete;
 
-private:
+  private:
     std::filesystem::path old_;
 };
 
 // Sends everything written to standard error (file descriptor 2) into a file while it exists.
 class StderrCapture {
-public:
+  public:
     explicit StderrCapture(const std::filesystem::path& file);
     ~StderrCapture();
     StderrCapture(const StderrCapture&) = delete;
@@ -97,7 +97,7 @@ public:
     // Restores standard error and answers what was written to it.
     std::string finish();
 
-private:
+  private:
     std::filesystem::path file_;
     int saved_ = -1;
 };

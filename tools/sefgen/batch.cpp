@@ -46,8 +46,8 @@ ParsedLine parseLine(std::string_view line, std::size_t number, Encoding encodin
             field = std::move(*converted);
         }
         if (field.size() > 255) {
-            out.error = BatchError{number, "campo " + std::to_string(i) + " tem " + std::to_string(field.size()) +
-                                               " caracteres; o máximo é 255"};
+            out.error = BatchError{number, "campo " + std::to_string(i) + " tem " +
+                                               std::to_string(field.size()) + " caracteres; o máximo é 255"};
             return out;
         }
         call.fields.push_back(std::move(field));

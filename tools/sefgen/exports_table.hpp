@@ -11,8 +11,19 @@
 namespace sefgen {
 
 enum class ExportKind {
-    SESSION, VERSION, NOTICE, FILTER, PAD, FORMAT, DATE_TEST, DATE_VALUE, DATE_CONVERT,
-    VALIDATOR, VALIDATOR_PAIR, VALIDATOR_COUNTED, RECORD
+    SESSION,
+    VERSION,
+    NOTICE,
+    FILTER,
+    PAD,
+    FORMAT,
+    DATE_TEST,
+    DATE_VALUE,
+    DATE_CONVERT,
+    VALIDATOR,
+    VALIDATOR_PAIR,
+    VALIDATOR_COUNTED,
+    RECORD
 };
 
 using AnyFunction = void (*)();

@@ -1,8 +1,8 @@
 // sefgen: the command-line host of the library. It calls the library through its C exports, as
 // any host program does.
 #include "exports_table.hpp"
-#include "run.hpp"
 #include "format/encoding.hpp"
+#include "run.hpp"
 
 #include <CLI/CLI.hpp>
 
@@ -27,24 +27,27 @@ std::vector<unsigned char> shortText(std::string_view cp1252) {
 
 // A counted text from the shared memory manager, released when it goes out of scope.
 class Counted {
-public:
+  public:
     explicit Counted(std::string_view cp1252)
-        : p_(QM_NovoTexto(reinterpret_cast<const unsigned char*>(cp1252.data()), static_cast<int32_t>(cp1252.size()))) {}
+        : p_(QM_NovoTexto(reinterpret_cast<const unsigned char*>(cp1252.data()),
+                          static_cast<int32_t>(cp1252.size()))) {}
     ~Counted() { QM_LiberaReferencia(p_); }
     Counted(const Counted&) = delete;
     Counted& operator=(const Counted&) = delete;
     const unsigned char* get() const { return p_; }
 
-private:
+  private:
     unsigned char* p_;
 };
 
 bool isValidator(ExportKind k) {
-    return k == ExportKind::VALIDATOR || k == ExportKind::VALIDATOR_PAIR || k == ExportKind::VALIDATOR_COUNTED ||
-           k == ExportKind::DATE_TEST;
+    return k == ExportKind::VALIDATOR || k == ExportKind::VALIDATOR_PAIR ||
+           k == ExportKind::VALIDATOR_COUNTED || k == ExportKind::DATE_TEST;
 }
 
-int arity(const Export& e) { return e.arguments; }
+int arity(const Export& e) {
+    return e.arguments;
+}
 
 bool callValidator(const Export& e, const std::vector<std::string>& cp1252) {
     switch (e.kind) {
@@ -98,7 +101,8 @@ int valida(const std::string& name, const std::vector<std::string>& values) {
     bool allValid = true;
     for (std::size_t i = 0; i < values.size(); i += n) {
         std::string shown;
-        for (std::size_t k = 0; k < n; ++k) shown += (k ? " " : "") + values[i + k];
+        for (std::size_t k = 0; k < n; ++k)
+            shown += (k ? " " : "") + values[i + k];
         const std::vector<std::string> check(cp1252.begin() + static_cast<std::ptrdiff_t>(i),
                                              cp1252.begin() + static_cast<std::ptrdiff_t>(i + n));
         const bool ok = callValidator(*e, check);
@@ -118,8 +122,10 @@ int main(int argc, char** argv) {
 
     std::string validator;
     std::vector<std::string> values;
-    auto* validaCmd = app.add_subcommand("valida", "Verifica valores com um validador da biblioteca, pelo nome");
-    validaCmd->add_option("NOME", validator, "Nome do validador, como Verifica_CNPJ ou Verifica_CEP_UF")->required();
+    auto* validaCmd =
+        app.add_subcommand("valida", "Verifica valores com um validador da biblioteca, pelo nome");
+    validaCmd->add_option("NOME", validator, "Nome do validador, como Verifica_CNPJ ou Verifica_CEP_UF")
+        ->required();
     validaCmd->add_option("VALOR", values, "Valores a verificar (Verifica_CEP_UF e Verifica_InscEst: pares)")
         ->required();
 

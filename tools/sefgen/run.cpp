@@ -64,8 +64,10 @@ std::vector<unsigned char> shortText(std::string_view cp1252) {
 
 // The progress line on a terminal, for long batches.
 class Progress {
-public:
-    Progress(std::size_t total) : total_(total), enabled_(total > 10000 && ::isatty(STDERR_FILENO)) {}
+  public:
+    Progress(std::size_t total)
+        : total_(total)
+        , enabled_(total > 10000 && ::isatty(STDERR_FILENO)) {}
     void step(std::size_t done) {
         if (!enabled_) return;
         const auto now = std::chrono::steady_clock::now();
@@ -78,7 +80,7 @@ public:
         std::fflush(stderr);
     }
 
-private:
+  private:
     std::size_t total_;
     bool enabled_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
@@ -102,7 +104,8 @@ std::vector<Row> statistics(const std::string& logPath) {
         std::vector<std::string> cells;
         std::istringstream cellStream(line);
         std::string cell;
-        while (std::getline(cellStream, cell, '\t')) cells.push_back(cell);
+        while (std::getline(cellStream, cell, '\t'))
+            cells.push_back(cell);
         if (cells.size() >= 4 && cells[0].rfind("Registro ", 0) == 0)
             rows.push_back({cells[0].substr(9), cells[1], cells[2], cells[3]});
         else if (cells.size() >= 5 && cells[0] == "Total")
@@ -160,7 +163,8 @@ int run(const RunOptions& o) {
     std::vector<std::string_view> lines;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        lines.push_back(
+            text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
         if (end == std::string_view::npos) break;
         start = end + 1;
     }
