@@ -136,10 +136,7 @@ constexpr Layout Registro60D{
     .campos = campos60D,
     .verificacoes = verifica60AD,
 };
-constexpr Layout Registro61{.prefixo = "61",
-                            .entrada = Indice::r61,
-                            .larguraRotulo = 55,
-                            .campos = campos61,
-                            .verificacoes = verifica61};
+constexpr Layout Registro61{
+    .entrada = Indice::r61, .larguraRotulo = 55, .campos = campos61, .verificacoes = verifica61};
 
 } // namespace qv

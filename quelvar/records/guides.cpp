@@ -68,15 +68,9 @@ void verifica56(Registro& c) {
 
 } // namespace
 
-constexpr Layout Registro55{.prefixo = "55",
-                            .entrada = Indice::r55,
-                            .larguraRotulo = 31,
-                            .campos = campos55,
-                            .verificacoes = verifica55};
-constexpr Layout Registro56{.prefixo = "56",
-                            .entrada = Indice::r56,
-                            .larguraRotulo = 24,
-                            .campos = campos56,
-                            .verificacoes = verifica56};
+constexpr Layout Registro55{
+    .entrada = Indice::r55, .larguraRotulo = 31, .campos = campos55, .verificacoes = verifica55};
+constexpr Layout Registro56{
+    .entrada = Indice::r56, .larguraRotulo = 24, .campos = campos56, .verificacoes = verifica56};
 
 } // namespace qv

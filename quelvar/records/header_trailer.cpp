@@ -120,7 +120,7 @@ void compoe90(Registro& c) {
     totais.push_back(std::move(grand));
 
     const std::string inicio =
-        std::string(c.layout().prefixo) + std::string(c.campo(0)) + std::string(c.campo(1));
+        std::string(c.layout().tipo()) + std::string(c.campo(0)) + std::string(c.campo(1));
     std::vector<std::string> linhas{inicio};
     for (const std::string& t : totais) {
         if (linhas.back().size() + t.size() > 125) linhas.push_back(inicio);
@@ -137,7 +137,6 @@ void compoe90(Registro& c) {
 } // namespace
 
 constexpr Layout Registro10{
-    .prefixo = "10",
     .entrada = Indice::r10,
     .larguraRotulo = 41,
     .campos = campos10,
@@ -146,7 +145,6 @@ constexpr Layout Registro10{
 };
 
 constexpr Layout Registro11{
-    .prefixo = "11",
     .entrada = Indice::r11,
     .larguraRotulo = 29,
     .campos = campos11,
@@ -154,7 +152,6 @@ constexpr Layout Registro11{
 };
 
 constexpr Layout Registro90{
-    .prefixo = "90",
     .entrada = Indice::r90,
     .larguraRotulo = 17,
     .campos = campos90,

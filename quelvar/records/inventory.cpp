@@ -111,15 +111,9 @@ void verifica75(Registro& c) {
 
 } // namespace
 
-constexpr Layout Registro74{.prefixo = "74",
-                            .entrada = Indice::r74,
-                            .larguraRotulo = 35,
-                            .campos = campos74,
-                            .verificacoes = verifica74};
-constexpr Layout Registro75{.prefixo = "75",
-                            .entrada = Indice::r75,
-                            .larguraRotulo = 36,
-                            .campos = campos75,
-                            .verificacoes = verifica75};
+constexpr Layout Registro74{
+    .entrada = Indice::r74, .larguraRotulo = 35, .campos = campos74, .verificacoes = verifica74};
+constexpr Layout Registro75{
+    .entrada = Indice::r75, .larguraRotulo = 36, .campos = campos75, .verificacoes = verifica75};
 
 } // namespace qv

@@ -162,25 +162,13 @@ void verifica54(Registro& c) {
 
 } // namespace
 
-constexpr Layout Registro50{.prefixo = "50",
-                            .entrada = Indice::r50,
-                            .larguraRotulo = 47,
-                            .campos = campos50,
-                            .verificacoes = verifica50};
-constexpr Layout Registro51{.prefixo = "51",
-                            .entrada = Indice::r51,
-                            .larguraRotulo = 48,
-                            .campos = campos51,
-                            .verificacoes = verifica51};
-constexpr Layout Registro53{.prefixo = "53",
-                            .entrada = Indice::r53,
-                            .larguraRotulo = 33,
-                            .campos = campos53,
-                            .verificacoes = verifica53};
-constexpr Layout Registro54{.prefixo = "54",
-                            .entrada = Indice::r54,
-                            .larguraRotulo = 47,
-                            .campos = campos54,
-                            .verificacoes = verifica54};
+constexpr Layout Registro50{
+    .entrada = Indice::r50, .larguraRotulo = 47, .campos = campos50, .verificacoes = verifica50};
+constexpr Layout Registro51{
+    .entrada = Indice::r51, .larguraRotulo = 48, .campos = campos51, .verificacoes = verifica51};
+constexpr Layout Registro53{
+    .entrada = Indice::r53, .larguraRotulo = 33, .campos = campos53, .verificacoes = verifica53};
+constexpr Layout Registro54{
+    .entrada = Indice::r54, .larguraRotulo = 47, .campos = campos54, .verificacoes = verifica54};
 
 } // namespace qv

@@ -189,25 +189,13 @@ void verifica77(Registro& c) {
 
 } // namespace
 
-constexpr Layout Registro70{.prefixo = "70",
-                            .entrada = Indice::r70,
-                            .larguraRotulo = 49,
-                            .campos = campos70,
-                            .verificacoes = verifica70};
-constexpr Layout Registro71{.prefixo = "71",
-                            .entrada = Indice::r71,
-                            .larguraRotulo = 46,
-                            .campos = campos71,
-                            .verificacoes = verifica71};
-constexpr Layout Registro76{.prefixo = "76",
-                            .entrada = Indice::r76,
-                            .larguraRotulo = 76,
-                            .campos = campos76,
-                            .verificacoes = verifica76};
-constexpr Layout Registro77{.prefixo = "77",
-                            .entrada = Indice::r77,
-                            .larguraRotulo = 36,
-                            .campos = campos77,
-                            .verificacoes = verifica77};
+constexpr Layout Registro70{
+    .entrada = Indice::r70, .larguraRotulo = 49, .campos = campos70, .verificacoes = verifica70};
+constexpr Layout Registro71{
+    .entrada = Indice::r71, .larguraRotulo = 46, .campos = campos71, .verificacoes = verifica71};
+constexpr Layout Registro76{
+    .entrada = Indice::r76, .larguraRotulo = 76, .campos = campos76, .verificacoes = verifica76};
+constexpr Layout Registro77{
+    .entrada = Indice::r77, .larguraRotulo = 36, .campos = campos77, .verificacoes = verifica77};
 
 } // namespace qv

@@ -123,14 +123,14 @@ void cabecalho(Sessao& s, const Layout& l) {
         h.assign(l.cabecalho);
     } else if (l.sequenciado()) {
         h.assign("REGISTRO ");
-        h.append(l.prefixo);
+        h.append(l.tipo());
         h.append(" SUBTIPO: ");
         h.append(l.subtipo);
         h.append(" DETALHE: ");
         h.append(l.detalhe);
     } else {
         h.assign("REGISTRO ");
-        h.append(l.prefixo);
+        h.append(l.tipo());
     }
 }
 
@@ -176,7 +176,7 @@ void compoeLinha(Registro& r) {
         const std::size_t digitos = 9;
         const std::size_t zeros = seq.size() < digitos ? digitos - seq.size() : 0;
         std::string numero = std::string(zeros, '0') + seq;
-        linha.replace(l.prefixo.size(), digitos, numero);
+        linha.replace(l.tipo().size(), digitos, numero);
     }
     r.gravaLinha(linha);
 }
@@ -200,7 +200,7 @@ std::int32_t executaRegistro(Sessao& s, const Layout& l, std::span<const std::st
         linha.replace(lugar, texto.size(), texto);
         lugar += texto.size();
     };
-    poe(l.prefixo);
+    poe(l.tipo());
     if (l.sequenciado()) {
         lugar += 9;
         poe(l.subtipo);

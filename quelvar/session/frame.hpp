@@ -97,8 +97,9 @@ class Registro;
 
 // The declaration of one record export.
 struct Layout {
-    std::string_view prefixo;        // the type at the start of the line: "50", "60M", "88"
-    std::string_view cabecalho = {}; // the trace header; "REGISTRO " + prefixo when empty
+    std::string_view prefixo = {};   // the type at the start of the line when it is not the entry's
+                                     // own ("60M"); empty: the entry's type ("50", "88")
+    std::string_view cabecalho = {}; // the trace header; "REGISTRO " + the type when empty
     std::string_view subtipo = {};   // record 88: subtype and detail, after the sequence number
     std::string_view detalhe = {};
     Indice entrada;                            // the statistics entry the record counts into
@@ -109,6 +110,8 @@ struct Layout {
     void (*compoe)(Registro&) = nullptr;       // writes lines of its own instead of the one line
 
     constexpr bool sequenciado() const { return !subtipo.empty(); }
+    // The type that starts the line.
+    constexpr std::string_view tipo() const { return prefixo.empty() ? tipoDe(entrada) : prefixo; }
     // Records 50 to 88 check the order of the record types; 10, 11 and 90 do not.
     constexpr bool verificaOrdem() const { return entrada >= Indice::r50 && entrada <= Indice::r88; }
     constexpr std::size_t parametros() const {
@@ -119,7 +122,7 @@ struct Layout {
     }
     // The length of the line the frame composes.
     constexpr std::size_t comprimentoLinha() const {
-        std::size_t n = prefixo.size() + (sequenciado() ? 9 + subtipo.size() + detalhe.size() : 0);
+        std::size_t n = tipo().size() + (sequenciado() ? 9 + subtipo.size() + detalhe.size() : 0);
         for (const Campo& c : campos)
             n += c.largura;
         return n;
@@ -133,8 +136,7 @@ void apenasPresenca(Registro& c);
 // the fields; it counts into the one entry of record 88.
 constexpr Layout registro88(std::string_view subtipo, std::string_view detalhe, std::uint8_t larguraRotulo,
                             std::span<const Campo> campos, void (*verificacoes)(Registro&)) {
-    return {.prefixo = "88",
-            .subtipo = subtipo,
+    return {.subtipo = subtipo,
             .detalhe = detalhe,
             .entrada = Indice::r88,
             .larguraRotulo = larguraRotulo,

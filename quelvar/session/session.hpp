@@ -45,6 +45,21 @@ inline constexpr std::size_t numEstatisticas = 18;
 inline constexpr std::array<std::int32_t, numEstatisticas> tiposRegistro = {
     10, 11, 50, 51, 53, 54, 55, 56, 60, 61, 70, 71, 74, 75, 76, 77, 88, 90};
 
+// The two digits of each record type, in index order, for the lines and headers of the records.
+inline constexpr auto digitosTipos = [] {
+    std::array<char, 2 * numEstatisticas> d{};
+    for (std::size_t i = 0; i < numEstatisticas; ++i) {
+        d[2 * i] = static_cast<char>('0' + tiposRegistro[i] / 10);
+        d[2 * i + 1] = static_cast<char>('0' + tiposRegistro[i] % 10);
+    }
+    return d;
+}();
+
+// The record type of an entry as its line starts it: "50", "88".
+constexpr std::string_view tipoDe(Indice i) {
+    return {digitosTipos.data() + 2 * static_cast<std::size_t>(i), 2};
+}
+
 struct Sessao {
     bool SessaoIniciada = false;
     std::string ArquivoSEF;

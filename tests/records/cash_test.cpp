@@ -149,8 +149,8 @@ TEST_F(RecordTest, CashRegisterTracesPadTheirLabels) {
         ASSERT_EQ(call(*c.layout, c.fields), -1);
         const auto lines = crlfLines(lastBlock());
         for (const auto& [n, expected] : c.lines) {
-            ASSERT_LT(n, lines.size()) << c.layout->prefixo;
-            EXPECT_EQ(lines[n], cp(expected)) << c.layout->prefixo << " line " << n;
+            ASSERT_LT(n, lines.size()) << c.layout->tipo();
+            EXPECT_EQ(lines[n], cp(expected)) << c.layout->tipo() << " line " << n;
         }
     }
 }
@@ -213,9 +213,9 @@ TEST_F(RecordTest, CashRegisterCountersMayBeEqualButNotDescending) {
     openWithHeader();
     for (const Case& c : cases) {
         const int result = call(*c.layout, with(c.fields, {{5, c.inicio}, {6, c.fim}}));
-        EXPECT_EQ(result, c.errors.empty() ? 0 : -1) << c.layout->prefixo << " " << c.inicio << "/" << c.fim;
+        EXPECT_EQ(result, c.errors.empty() ? 0 : -1) << c.layout->tipo() << " " << c.inicio << "/" << c.fim;
         EXPECT_EQ(c.errors.empty() ? std::vector<std::string>{} : lastErrors(), c.errors)
-            << c.layout->prefixo << " " << c.inicio << "/" << c.fim;
+            << c.layout->tipo() << " " << c.inicio << "/" << c.fim;
     }
 }
 
@@ -239,18 +239,18 @@ TEST_F(RecordTest, CashRegisterEmissionDateAndPeriod) {
         EXPECT_EQ(lastErrors(),
                   (std::vector<std::string>{invalida + "00000000",
                                             foraDoPeriodo(c.numeroPeriodo, "00000000") + periodo}))
-            << c.layout->prefixo;
+            << c.layout->tipo();
         EXPECT_EQ(call(*c.layout, with(c.fields, {{1, "31/12/2004"}})), -1);
         EXPECT_EQ(lastErrors(),
                   std::vector<std::string>{foraDoPeriodo(c.numeroPeriodo, "20041231") + periodo})
-            << c.layout->prefixo;
+            << c.layout->tipo();
         EXPECT_EQ(call(*c.layout, with(c.fields, {{1, "01/02/2005"}})), -1);
         EXPECT_EQ(lastErrors(),
                   std::vector<std::string>{foraDoPeriodo(c.numeroPeriodo, "20050201") + periodo})
-            << c.layout->prefixo;
+            << c.layout->tipo();
         // Both bounds belong to the period.
-        EXPECT_EQ(call(*c.layout, with(c.fields, {{1, "01/01/2005"}})), 0) << c.layout->prefixo;
-        EXPECT_EQ(call(*c.layout, with(c.fields, {{1, "31/01/2005"}})), 0) << c.layout->prefixo;
+        EXPECT_EQ(call(*c.layout, with(c.fields, {{1, "01/01/2005"}})), 0) << c.layout->tipo();
+        EXPECT_EQ(call(*c.layout, with(c.fields, {{1, "31/01/2005"}})), 0) << c.layout->tipo();
     }
 }
 
@@ -289,7 +289,7 @@ TEST_F(RecordTest, CashRegisterRecordsReportEveryCheckInOrder) {
     };
     open();
     for (const Case& c : cases) {
-        EXPECT_EQ(call(*c.layout, c.fields), -1) << c.layout->prefixo;
-        EXPECT_EQ(lastErrors(), c.errors) << c.layout->prefixo;
+        EXPECT_EQ(call(*c.layout, c.fields), -1) << c.layout->tipo();
+        EXPECT_EQ(lastErrors(), c.errors) << c.layout->tipo();
     }
 }

@@ -86,14 +86,14 @@ TEST_F(RecordTest, InventoryTracesCarryEveryLabelPaddedToItsWidth) {
         qv::Sessao fresh;
         std::swap(s, fresh);
         open(); // without records 10 and 11 the record is rejected and its trace reported
-        ASSERT_EQ(call(*c.layout, c.fields), -1) << c.layout->prefixo;
+        ASSERT_EQ(call(*c.layout, c.fields), -1) << c.layout->tipo();
         std::vector<std::string> expected = {c.labels.front()};
         for (std::size_t i = 1; i < c.labels.size(); ++i) {
             std::string label = cp(c.labels[i]);
             label.resize(std::max(label.size(), c.width), ' ');
             expected.push_back(label);
         }
-        EXPECT_EQ(lastTraceLabels(), expected) << c.layout->prefixo;
+        EXPECT_EQ(lastTraceLabels(), expected) << c.layout->tipo();
     }
 }
 

@@ -169,9 +169,9 @@ TEST_F(RecordTest, SituationGatesTheChecksOfRecords50To53) {
         std::swap(s, fresh);
         open();
         const int result = call(*c.layout, with(c.fields, {{c.situacao, c.value}}));
-        EXPECT_EQ(result, c.errors.empty() ? 0 : -1) << c.layout->prefixo << " " << c.value;
+        EXPECT_EQ(result, c.errors.empty() ? 0 : -1) << c.layout->tipo() << " " << c.value;
         if (!c.errors.empty()) {
-            EXPECT_EQ(lastErrors(), c.errors) << c.layout->prefixo << " " << c.value;
+            EXPECT_EQ(lastErrors(), c.errors) << c.layout->tipo() << " " << c.value;
         }
     }
 }

@@ -249,7 +249,7 @@ TEST_F(RecordTest, TransportTracesCarryEveryLabelPaddedToItsWidth) {
         qv::Sessao fresh;
         std::swap(s, fresh);
         open(); // without records 10 and 11 the record is rejected and its trace reported
-        ASSERT_EQ(call(*c.layout, c.fields), -1) << c.layout->prefixo;
+        ASSERT_EQ(call(*c.layout, c.fields), -1) << c.layout->tipo();
         std::vector<std::string> expected = {c.labels.front()};
         for (std::size_t i = 1; i < c.labels.size(); ++i) {
             const auto own = c.ownWidth.find(i - 1);
@@ -257,7 +257,7 @@ TEST_F(RecordTest, TransportTracesCarryEveryLabelPaddedToItsWidth) {
             label.resize(std::max(label.size(), own == c.ownWidth.end() ? c.width : own->second), ' ');
             expected.push_back(label);
         }
-        EXPECT_EQ(lastTraceLabels(), expected) << c.layout->prefixo;
+        EXPECT_EQ(lastTraceLabels(), expected) << c.layout->tipo();
     }
 }
 
@@ -336,11 +336,11 @@ TEST_F(RecordTest, SituationGatesTheChecksOfRecords70And76) {
         std::swap(s, fresh);
         open();
         const int result = call(*c.layout, with(c.fields, {{16, c.situacao}}));
-        EXPECT_EQ(result, c.errors.empty() ? 0 : -1) << c.layout->prefixo << " " << c.situacao;
+        EXPECT_EQ(result, c.errors.empty() ? 0 : -1) << c.layout->tipo() << " " << c.situacao;
         if (c.errors.empty()) {
-            EXPECT_EQ(lastSefLine().substr(125, 1), c.situacao) << c.layout->prefixo;
+            EXPECT_EQ(lastSefLine().substr(125, 1), c.situacao) << c.layout->tipo();
         } else {
-            EXPECT_EQ(lastErrors(), c.errors) << c.layout->prefixo << " " << c.situacao;
+            EXPECT_EQ(lastErrors(), c.errors) << c.layout->tipo() << " " << c.situacao;
         }
     }
 }
@@ -377,8 +377,8 @@ TEST_F(RecordTest, DocumentDatesAgainstThePeriod) {
     openWithHeader();
     for (const Case& c : cases) {
         const int result = call(*c.layout, c.fields);
-        EXPECT_EQ(result, c.errors.empty() ? 0 : -1) << c.layout->prefixo << " " << c.fields[2];
-        EXPECT_EQ(lastErrors(), c.errors) << c.layout->prefixo << " " << c.fields[2];
+        EXPECT_EQ(result, c.errors.empty() ? 0 : -1) << c.layout->tipo() << " " << c.fields[2];
+        EXPECT_EQ(lastErrors(), c.errors) << c.layout->tipo() << " " << c.fields[2];
     }
 }
 
@@ -409,12 +409,12 @@ TEST_F(RecordTest, TransportOptionalDates) {
     openWithHeader();
     for (const Case& c : cases) {
         const int result = call(*c.layout, with(c.fields, {{c.field, c.value}}));
-        EXPECT_EQ(result, c.error.empty() ? 0 : -1) << c.layout->prefixo << " " << c.field << " " << c.value;
+        EXPECT_EQ(result, c.error.empty() ? 0 : -1) << c.layout->tipo() << " " << c.field << " " << c.value;
         if (c.error.empty()) {
             EXPECT_EQ(lastSefLine().substr(c.position - 1, 8), "00000000")
-                << c.layout->prefixo << " " << c.field;
+                << c.layout->tipo() << " " << c.field;
         } else {
-            EXPECT_EQ(lastErrors(), std::vector<std::string>{c.error}) << c.layout->prefixo << " " << c.field;
+            EXPECT_EQ(lastErrors(), std::vector<std::string>{c.error}) << c.layout->tipo() << " " << c.field;
         }
     }
 }
