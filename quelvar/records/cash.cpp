@@ -26,8 +26,8 @@ constexpr Campo campos60M[] = {
 
 // A start counter equal to the end counter passes: a day without operations.
 void verifica60M(Registro& c) {
-    c.falhaSe(!IsSEFDate(c[1]), -1, "Data de Emissão Inválida (AAAAMMDD) :: "_cp, 1);
-    c.falhaSe(!Verifica_Modelo(c[4]), -2, "Código de Modelo de Documento Fiscal Inválido :: "_cp, 4);
+    c.falhaSe(!IsSEFDate(c[1]), -1, mensagem::dataEmissaoInvalida, 1);
+    c.falhaSe(!Verifica_Modelo(c[4]), -2, mensagem::modeloInvalido, 4);
     c.falhaSe(
         c.inteiro(5) > c.inteiro(6), -3,
         "Contador de Ordem de Operação no Inicio do Dia deve ser Menor que o Contador de Fim de Dia"_cp);
@@ -60,7 +60,7 @@ constexpr Campo campos60D[] = {
 
 // Subtypes A and D check only their emission date; the tax situation or rate is not validated.
 void verifica60AD(Registro& c) {
-    c.falhaSe(!IsSEFDate(c[1]), -1, "Data de Emissão Inválida (AAAAMMDD) :: "_cp, 1);
+    c.falhaSe(!IsSEFDate(c[1]), -1, mensagem::dataEmissaoInvalida, 1);
     c.periodo(1, -2,
               "Data de Emissão Inválida (AAAAMMDD) :: A Data está fora do período indicado no Registro10 :: "
               "Data: "_cp);
@@ -95,8 +95,8 @@ constexpr Campo campos61[] = {
 // A first number above the last one fails; below it or equal to it passes. The message says
 // "Maior" all the same.
 void verifica61(Registro& c) {
-    c.falhaSe(!IsSEFDate(c[1]), -1, "Data de Emissão Inválida (AAAAMMDD) :: "_cp, 1);
-    c.falhaSe(!Verifica_Modelo(c[2]), -2, "Código de Modelo de Documento Fiscal Inválido :: "_cp, 2);
+    c.falhaSe(!IsSEFDate(c[1]), -1, mensagem::dataEmissaoInvalida, 1);
+    c.falhaSe(!Verifica_Modelo(c[2]), -2, mensagem::modeloInvalido, 2);
     c.falhaSe(
         c.inteiro(5) > c.inteiro(6), -3,
         "Número de Ordem de Documento Fiscal de mesmo Modelo, Série e Subsérie no Inicio do Dia deve ser "
@@ -104,7 +104,7 @@ void verifica61(Registro& c) {
     c.periodo(1, -4,
               "Data de Emissão Inválida (AAAAMMDD) :: A Data está fora do período indicado no Registro10 :: "
               "Data: "_cp);
-    c.falhaSe(!Verifica_CFOP(c[14]), -5, "Código Fiscal de Operações e Prestações(CFOP) Inválido :: "_cp, 14);
+    c.falhaSe(!Verifica_CFOP(c[14]), -5, mensagem::cfopInvalido, 14);
     c.presenca10(-6);
     c.presenca11(-7);
 }

@@ -57,11 +57,11 @@ constexpr Campo campos56[] = {
 void verifica56(Registro& c) {
     c.cnpjOuCpf(1, -1, "CNPJ ou CPF do Adquirente Inválido :: "_cp);
     c.cnpjOuCpf(10, -2, "CNPJ ou CPF da Concessionária Inválido :: "_cp);
-    c.falhaSe(!Verifica_Modelo(c[2]), -3, "Código de Modelo de Documento Fiscal Inválido :: "_cp, 2);
-    c.falhaSe(!Verifica_NumeroItem(c[7]), -4, "Número de Ordem do Item na Nota Fiscal Inválido :: "_cp, 7);
-    c.falhaSe(!Verifica_CST(c[6]), -5, "CST Inválido (Código da Situação Tributária) :: "_cp, 6);
+    c.falhaSe(!Verifica_Modelo(c[2]), -3, mensagem::modeloInvalido, 2);
+    c.falhaSe(!Verifica_NumeroItem(c[7]), -4, mensagem::numeroItemInvalido, 7);
+    c.falhaSe(!Verifica_CST(c[6]), -5, mensagem::cstInvalido, 6);
     c.falhaSe(!Verifica_Tipo_Operacao(c[9]), -6, "Código do Tipo de Operação Inválido :: "_cp, 9);
-    c.falhaSe(!Verifica_CFOP(c[5]), -7, "Código Fiscal de Operações e Prestações(CFOP) Inválido :: "_cp, 5);
+    c.falhaSe(!Verifica_CFOP(c[5]), -7, mensagem::cfopInvalido, 5);
     c.presenca10(-8);
     c.presenca11(-9);
 }

@@ -32,8 +32,8 @@ void verifica10(Registro& c) {
     c.falhaSe(!isLastDayOfMonth(c.valorData(8)), -5,
               "Data Final deve ser igual ao último dia do mês indicado"_cp);
     c.cnpjOuCpf(1, -6, "CGC/MF ou CPF Inválido :: "_cp);
-    c.falhaSe(!Verifica_UF(c[5]), -7, "Unidade da Federação Inválida :: "_cp, 5);
-    c.inscricaoEstadual(2, 5, -8, "Inscrição Estadual Inválida :: "_cp);
+    c.falhaSe(!Verifica_UF(c[5]), -7, mensagem::ufInvalida, 5);
+    c.inscricaoEstadual(2, 5, -8, mensagem::inscricaoInvalida);
     c.falhaSe(isBlank(c[3]), -9, "Nome do Contribuinte Inválido :: Preenchimento Obrigatório"_cp);
     c.falhaSe(isBlank(c[4]), -10, "Município Inválido :: Preenchimento Obrigatório"_cp);
     // -11 (fax): a fax of zeros is the layout's "no fax", so the fax is never reported.
@@ -85,8 +85,7 @@ constexpr Campo campos90[] = {
 
 void verifica90(Registro& c) {
     c.cnpjOuCpf(1, -1, "CGC/MF ou CPF Inválido :: "_cp);
-    c.falhaSe(c.inscricaoInvalida(c[2], c.sessao().UFInformante), -2, "Inscrição Estadual Inválida :: "_cp,
-              2);
+    c.falhaSe(c.inscricaoInvalida(c[2], c.sessao().UFInformante), -2, mensagem::inscricaoInvalida, 2);
     c.presenca10(-3);
     c.presenca11(-4);
     c.falhaSe(

@@ -104,7 +104,7 @@ void verifica75(Registro& c) {
     c.periodo(2, -5,
               "Data Final Inválida (AAAAMMDD) :: "
               "A Data está fora do período indicado no Registro10 :: Data: "_cp);
-    c.falhaSe(!Verifica_CST(c[7]), -6, "CST Inválido (Código da Situação Tributária) :: "_cp, 7);
+    c.falhaSe(!Verifica_CST(c[7]), -6, mensagem::cstInvalido, 7);
     c.presenca10(-7);
     c.presenca11(-8);
 }

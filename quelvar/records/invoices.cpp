@@ -43,17 +43,17 @@ constexpr Campo campos50[] = {
 void verifica50(Registro& c) {
     if (!c.situacao(16, -6, "Situação da Nota Fiscal quanto ao Cancelamento Inválida :: "_cp)) return;
     c.falhaSe(!IsSEFDate(c[3]), -1, "Data de Emissão/Recebimento Inválida (AAAAMMDD) :: "_cp, 3);
-    c.cnpjOuCpf(1, -2, "CNPJ ou CPF Inválido :: "_cp);
-    c.inscricaoEstadual(2, 4, -3, "Inscrição Estadual Inválida :: "_cp);
-    c.falhaSe(!Verifica_UF(c[4]), -4, "Unidade da Federação Inválida :: "_cp, 4);
-    c.falhaSe(!Verifica_Modelo(c[5]), -5, "Código de Modelo de Documento Fiscal Inválido :: "_cp, 5);
+    c.cnpjOuCpf(1, -2, mensagem::cnpjOuCpfInvalido);
+    c.inscricaoEstadual(2, 4, -3, mensagem::inscricaoInvalida);
+    c.falhaSe(!Verifica_UF(c[4]), -4, mensagem::ufInvalida, 4);
+    c.falhaSe(!Verifica_Modelo(c[5]), -5, mensagem::modeloInvalido, 5);
     c.periodo(3, -7,
               "Data de Emissão/Recebimento Inválida (AAAAMMDD) :: A Data está fora do período indicado no "
               "Registro10 :: Data: "_cp);
     c.falhaSe(!Verifica_Emitente(c[9]), -8, "Emitente Inválido :: "_cp, 9);
     c.falhaSe(!c.zerado(17) && !IsSEFDate(c[17]), -9,
               "Data de Emissão do Documento Inválida (AAAAMMDD) :: "_cp, 17);
-    c.falhaSe(!Verifica_CFOP(c[8]), -12, "Código Fiscal de Operações e Prestações(CFOP) Inválido :: "_cp, 8);
+    c.falhaSe(!Verifica_CFOP(c[8]), -12, mensagem::cfopInvalido, 8);
     c.presenca10(-13);
     c.presenca11(-14);
 }
@@ -78,13 +78,13 @@ constexpr Campo campos51[] = {
 void verifica51(Registro& c) {
     if (!c.situacao(12, -5, "Situação do Documento Fiscal quanto ao Cancelamento Inválida :: "_cp)) return;
     c.falhaSe(!IsSEFDate(c[3]), -1, "Data de Emissão/Recebimento Inválida (AAAAMMDD) :: "_cp, 3);
-    c.cnpjOuCpf(1, -2, "CNPJ ou CPF Inválido :: "_cp);
-    c.inscricaoEstadual(2, 4, -3, "Inscrição Estadual Inválida :: "_cp);
-    c.falhaSe(!Verifica_UF(c[4]), -4, "Unidade da Federação Inválida :: "_cp, 4);
+    c.cnpjOuCpf(1, -2, mensagem::cnpjOuCpfInvalido);
+    c.inscricaoEstadual(2, 4, -3, mensagem::inscricaoInvalida);
+    c.falhaSe(!Verifica_UF(c[4]), -4, mensagem::ufInvalida, 4);
     c.periodo(3, -6,
               "Data de Emissão/Recebimento Inválida (AAAAMMDD) :: A Data está fora do período indicado no "
               "Registro10 :: Data: "_cp);
-    c.falhaSe(!Verifica_CFOP(c[7]), -7, "Código Fiscal de Operações e Prestações(CFOP) Inválido :: "_cp, 7);
+    c.falhaSe(!Verifica_CFOP(c[7]), -7, mensagem::cfopInvalido, 7);
     c.presenca10(-8);
     c.presenca11(-9);
 }
@@ -109,15 +109,15 @@ constexpr Campo campos53[] = {
 void verifica53(Registro& c) {
     if (!c.situacao(13, -6, "Situação do Documento Fiscal quanto ao Cancelamento Inválida :: "_cp)) return;
     c.falhaSe(!IsSEFDate(c[3]), -1, "Data Emissão/Recebimento Inválida (AAAAMMDD) :: "_cp, 3);
-    c.cnpjOuCpf(1, -2, "CNPJ ou CPF Inválido :: "_cp);
-    c.inscricaoEstadual(2, 4, -3, "Inscrição Estadual Inválida :: "_cp);
-    c.falhaSe(!Verifica_UF(c[4]), -4, "Unidade da Federação Inválida :: "_cp, 4);
-    c.falhaSe(!Verifica_Modelo(c[5]), -5, "Código de Modelo de Documento Fiscal Inválido :: "_cp, 5);
+    c.cnpjOuCpf(1, -2, mensagem::cnpjOuCpfInvalido);
+    c.inscricaoEstadual(2, 4, -3, mensagem::inscricaoInvalida);
+    c.falhaSe(!Verifica_UF(c[4]), -4, mensagem::ufInvalida, 4);
+    c.falhaSe(!Verifica_Modelo(c[5]), -5, mensagem::modeloInvalido, 5);
     c.periodo(3, -7,
               "Data de Emissão/Recebimento Inválida (AAAAMMDD) :: A Data está fora do período indicado no "
               "Registro10 :: Data: "_cp);
     c.falhaSe(!Verifica_Emitente(c[9]), -8, "Emitente Inválido :: "_cp, 9);
-    c.falhaSe(!Verifica_CFOP(c[8]), -9, "Código Fiscal de Operações e Prestações(CFOP) Inválido :: "_cp, 8);
+    c.falhaSe(!Verifica_CFOP(c[8]), -9, mensagem::cfopInvalido, 8);
     c.presenca10(-10);
     c.presenca11(-11);
 }
@@ -146,16 +146,16 @@ constexpr Campo campos54[] = {
 };
 
 void verifica54(Registro& c) {
-    c.cnpjOuCpf(1, -1, "CNPJ ou CPF Inválido :: "_cp);
-    c.falhaSe(!Verifica_Modelo(c[2]), -2, "Código de Modelo de Documento Fiscal Inválido :: "_cp, 2);
-    c.falhaSe(!Verifica_NumeroItem(c[7]), -3, "Número de Ordem do Item na Nota Fiscal Inválido :: "_cp, 7);
-    c.falhaSe(!Verifica_CST(c[6]), -4, "CST Inválido (Código da Situação Tributária) :: "_cp, 6);
-    c.inscricaoEstadual(16, 18, -5, "Inscrição Estadual Inválida :: "_cp);
-    c.falhaSe(!Verifica_UF(c[18]), -6, "Unidade da Federação Inválida :: "_cp, 18);
+    c.cnpjOuCpf(1, -1, mensagem::cnpjOuCpfInvalido);
+    c.falhaSe(!Verifica_Modelo(c[2]), -2, mensagem::modeloInvalido, 2);
+    c.falhaSe(!Verifica_NumeroItem(c[7]), -3, mensagem::numeroItemInvalido, 7);
+    c.falhaSe(!Verifica_CST(c[6]), -4, mensagem::cstInvalido, 6);
+    c.inscricaoEstadual(16, 18, -5, mensagem::inscricaoInvalida);
+    c.falhaSe(!Verifica_UF(c[18]), -6, mensagem::ufInvalida, 18);
     c.falhaSe(!c.zerado(17) && !IsSEFDate(c[17]), -7,
               "Data de Emissão/Recebimento do Documento Inválida (AAAAMMDD) :: "_cp, 17);
     c.falhaSe(!Verifica_Indicador(c[20]), -8, "Código do Indicador Especial Inválido :: "_cp, 20);
-    c.falhaSe(!Verifica_CFOP(c[5]), -9, "Código Fiscal de Operações e Prestações(CFOP) Inválido :: "_cp, 5);
+    c.falhaSe(!Verifica_CFOP(c[5]), -9, mensagem::cfopInvalido, 5);
     c.presenca10(-10);
     c.presenca11(-11);
 }

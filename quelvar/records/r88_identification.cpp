@@ -79,7 +79,7 @@ constexpr Campo campos88_10_40[] = {
 void verifica88_10_40(Registro& c) {
     c.cnpjOuCpf(1, -1, "CNPJ do Participante Inválido :: "_cp);
     c.inscricaoEstadual(2, 3, -2, "Inscrição Estadual do Participante Inválida :: "_cp, {"ISENTO", ""});
-    c.falhaSe(!Verifica_UF(c[3]), -3, "Unidade da Federação Inválida :: "_cp, 3);
+    c.falhaSe(!Verifica_UF(c[3]), -3, mensagem::ufInvalida, 3);
     c.falhaSe(!IsSEFDate(c[5]), -4, "Data Inicial Inválida (AAAAMMDD) :: "_cp, 5);
     c.falhaSe(!IsSEFDate(c[6]), -5, "Data Final Inválida (AAAAMMDD) :: "_cp, 6);
     c.falhaSe(!Verifica_Participante(c[7]), -6, "Código da Situação do Participante Inválido :: "_cp, 7);

@@ -84,13 +84,13 @@ constexpr LinhaLivro entradas02 = linhaLivro(
     valoresEntradas, Verifica_Qualificacao_S80_D02, "Código da Qualificacao Inválido :: "_cp,
     "Para Qualificação igual \"01 - Total das Entradas Exterior\", o CFOP não deve ser preenchido :: "_cp);
 constexpr LinhaLivro saidas00 = linhaLivro(
-    valoresSaidas, Verifica_Qualificacao_S82, "Código da Qualificação Inválido :: "_cp,
+    valoresSaidas, Verifica_Qualificacao_S82, mensagem::qualificacaoInvalida,
     "Para Qualificação igual \"01 - Total das saídas internas\", o CFOP não deve ser preenchido :: "_cp);
 constexpr LinhaLivro saidas01 = linhaLivro(
-    valoresSaidas, Verifica_Qualificacao_S82_D01, "Código da Qualificação Inválido :: "_cp,
+    valoresSaidas, Verifica_Qualificacao_S82_D01, mensagem::qualificacaoInvalida,
     "Para Qualificação igual \"01 - Total das saídas Interestaduais\", o CFOP não deve ser preenchido :: "_cp);
 constexpr LinhaLivro saidas02 = linhaLivro(
-    valoresSaidas, Verifica_Qualificacao_S82_D02, "Código da Qualificação Inválido :: "_cp,
+    valoresSaidas, Verifica_Qualificacao_S82_D02, mensagem::qualificacaoInvalida,
     "Para Qualificação igual \"01 - Total das saídas para o exterior\", o CFOP naõ deve ser preenchido :: "_cp);
 
 // The totals and the assessments check only that records 10 and 11 were written (apenasPresenca);

@@ -24,8 +24,8 @@ constexpr Campo campos88_60_00[] = {
 
 // The CFOP is checked against the table whatever the qualification says.
 void verifica88_60_00(Registro& c) {
-    c.falhaSe(!Verifica_Qualificacao_S60(c[1]), -1, "Código da Qualificação Inválido :: "_cp, 1);
-    c.falhaSe(!c.zerado(2) && !IsSEFDate(c[2]), -2, "Data de Emissão Inválida (AAAAMMDD) :: "_cp, 2);
+    c.falhaSe(!Verifica_Qualificacao_S60(c[1]), -1, mensagem::qualificacaoInvalida, 1);
+    c.falhaSe(!c.zerado(2) && !IsSEFDate(c[2]), -2, mensagem::dataEmissaoInvalida, 2);
     c.falhaSe(!isBlank(c[10]) && !Verifica_Observacao_MR(c[10]), -3,
               "Código da Observação MR Inválido :: "_cp, 10);
     c.falhaSe(c[9] != "0000" && !Verifica_CFOP(c[9]), -4,
@@ -43,8 +43,8 @@ constexpr Campo campos88_60_10[] = {
 };
 
 void verifica88_60_10(Registro& c) {
-    c.falhaSe(!Verifica_Qualificacao_S60(c[1]), -1, "Código da Qualificação Inválido :: "_cp, 1);
-    c.falhaSe(!c.zerado(2) && !IsSEFDate(c[2]), -2, "Data de Emissão Inválida (AAAAMMDD) :: "_cp, 2);
+    c.falhaSe(!Verifica_Qualificacao_S60(c[1]), -1, mensagem::qualificacaoInvalida, 1);
+    c.falhaSe(!c.zerado(2) && !IsSEFDate(c[2]), -2, mensagem::dataEmissaoInvalida, 2);
     c.presenca10(-3);
     c.presenca11(-4);
 }
@@ -66,7 +66,7 @@ constexpr Campo campos88_61_00[] = {
 };
 
 void verifica88_61_00(Registro& c) {
-    c.falhaSe(!c.zerado(1) && !IsSEFDate(c[1]), -1, "Data de Emissão Inválida (AAAAMMDD) :: "_cp, 1);
+    c.falhaSe(!c.zerado(1) && !IsSEFDate(c[1]), -1, mensagem::dataEmissaoInvalida, 1);
     c.falhaSe(!Verifica_Modelo(c[2]), -2, "Código do Modelo do Documento Fiscal Inválido :: "_cp, 2);
     c.presenca10(-3);
     c.presenca11(-4);
@@ -85,7 +85,7 @@ constexpr Campo campos88_74_00[] = {
 void verifica88_74_00(Registro& c) {
     c.falhaSe(c.inteiro(1) != 0 && !Verifica_Posse(c[1]), -1, "Código de Posse Inválido :: "_cp, 1);
     c.falhaSe(!Verifica_Id_Tipo(c[3]), -2, "Código de Identificação do Item Inválido :: "_cp, 3);
-    c.falhaSe(!Verifica_Qualificacao_S74(c[4]), -3, "Código da Qualificação Inválido :: "_cp, 4);
+    c.falhaSe(!Verifica_Qualificacao_S74(c[4]), -3, mensagem::qualificacaoInvalida, 4);
     c.presenca10(-4);
     c.presenca11(-5);
 }

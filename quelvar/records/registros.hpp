@@ -7,6 +7,22 @@
 
 namespace qv {
 
+// The descriptions that many records give to the same failed check; each record gives its own
+// message number.
+namespace mensagem {
+inline constexpr std::string_view modeloInvalido = "Código de Modelo de Documento Fiscal Inválido :: "_cp;
+inline constexpr std::string_view cfopInvalido =
+    "Código Fiscal de Operações e Prestações(CFOP) Inválido :: "_cp;
+inline constexpr std::string_view cnpjOuCpfInvalido = "CNPJ ou CPF Inválido :: "_cp;
+inline constexpr std::string_view ufInvalida = "Unidade da Federação Inválida :: "_cp;
+inline constexpr std::string_view inscricaoInvalida = "Inscrição Estadual Inválida :: "_cp;
+inline constexpr std::string_view dataEmissaoInvalida = "Data de Emissão Inválida (AAAAMMDD) :: "_cp;
+inline constexpr std::string_view qualificacaoInvalida = "Código da Qualificação Inválido :: "_cp;
+inline constexpr std::string_view numeroItemInvalido =
+    "Número de Ordem do Item na Nota Fiscal Inválido :: "_cp;
+inline constexpr std::string_view cstInvalido = "CST Inválido (Código da Situação Tributária) :: "_cp;
+} // namespace mensagem
+
 #define QV_DECLARE_SESSION(name)
 #define QV_DECLARE_VERSION(name)
 #define QV_DECLARE_NOTICE(name)

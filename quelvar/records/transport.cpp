@@ -32,17 +32,17 @@ constexpr Campo campos70[] = {
 void verifica70(Registro& c) {
     if (!c.situacao(16, -7, "Situação do Documento Fiscal quanto ao Cancelamento Inválida :: "_cp)) return;
     c.falhaSe(!IsSEFDate(c[3]), -1, "Data de Emissão/Utilização Inválida (AAAAMMDD) :: "_cp, 3);
-    c.cnpjOuCpf(1, -2, "CNPJ ou CPF Inválido :: "_cp);
-    c.inscricaoEstadual(2, 4, -3, "Inscrição Estadual Inválida :: "_cp);
-    c.falhaSe(!Verifica_UF(c[4]), -4, "Unidade da Federação Inválida :: "_cp, 4);
-    c.falhaSe(!Verifica_Modelo(c[5]), -5, "Código de Modelo de Documento Fiscal Inválido :: "_cp, 5);
+    c.cnpjOuCpf(1, -2, mensagem::cnpjOuCpfInvalido);
+    c.inscricaoEstadual(2, 4, -3, mensagem::inscricaoInvalida);
+    c.falhaSe(!Verifica_UF(c[4]), -4, mensagem::ufInvalida, 4);
+    c.falhaSe(!Verifica_Modelo(c[5]), -5, mensagem::modeloInvalido, 5);
     c.falhaSe(!Verifica_CIF_FOB(c[15]), -6, "Modalidade do Frete (CIF/FOB) Inválida :: "_cp, 15);
     c.periodo(3, -8,
               "Data de Emissão/Utilização Inválida (AAAAMMDD) :: A Data está fora do período indicado no "
               "Registro10 :: Data: "_cp);
     c.falhaSe(!c.zerado(17) && !IsSEFDate(c[17]), -9,
               "Data de Emissão do Documento Inválida (AAAAMMDD) :: "_cp, 17);
-    c.falhaSe(!Verifica_CFOP(c[9]), -10, "Código Fiscal de Operações e Prestações(CFOP) Inválido :: "_cp, 9);
+    c.falhaSe(!Verifica_CFOP(c[9]), -10, mensagem::cfopInvalido, 9);
     c.presenca10(-11);
     c.presenca11(-12);
 }
@@ -70,7 +70,7 @@ constexpr Campo campos71[] = {
 void verifica71(Registro& c) {
     c.falhaSe(!IsSEFDate(c[3]), -1, "Data de Emissão/Conhecimento Inválida (AAAAMMDD) :: "_cp, 3);
     c.falhaSe(!IsSEFDate(c[12]), -2, "Data de Emissão da Nota Fiscal Inválida (AAAAMMDD) :: "_cp, 12);
-    c.cnpjOuCpf(1, -3, "CNPJ ou CPF Inválido :: "_cp);
+    c.cnpjOuCpf(1, -3, mensagem::cnpjOuCpfInvalido);
     c.cnpjOuCpf(10, -4, "CNPJ ou CPF do Remetente/Destinatário Inválido :: "_cp);
     c.falhaSe(c[1] == c[10], -5, "CNPJ deve ser diferente do CNPJ do Destinatário/Remetente"_cp);
     c.inscricaoEstadual(2, 4, -6, "Inscrição Estadual do Tomador Inválida :: "_cp);
@@ -81,7 +81,7 @@ void verifica71(Registro& c) {
         "Inscrição Estadual do Tomador deve ser diferente da Inscrição Estadual do Destinatário/Remetente"_cp);
     c.falhaSe(!Verifica_UF(c[4]), -9, "Unidade da Federação do Tomador Inválida :: "_cp, 4);
     c.falhaSe(!Verifica_UF(c[9]), -10, "Unidade da Federação do Remetente/ Destinatário Inválida :: "_cp, 9);
-    c.falhaSe(!Verifica_Modelo(c[13]), -11, "Código de Modelo de Documento Fiscal Inválido :: "_cp, 13);
+    c.falhaSe(!Verifica_Modelo(c[13]), -11, mensagem::modeloInvalido, 13);
     c.falhaSe(!Verifica_Modelo(c[5]), -12, "Código de Modelo do Conhecimento :: "_cp, 5);
     c.periodo(3, -13,
               "Data de Emissão/Conhecimento Inválida (AAAAMMDD) :: A Data está fora do período indicado no "
@@ -129,15 +129,15 @@ constexpr Campo campos76[] = {
 void verifica76(Registro& c) {
     if (!c.situacao(16, -7, "Situação da Nota Fiscal quanto ao Cancelamento Inválida :: "_cp)) return;
     c.falhaSe(!IsSEFDate(c[8]), -1, "Data de Emissão/Recebimento Inválida (AAAAMMDD) :: "_cp, 8);
-    c.cnpjOuCpf(1, -2, "CNPJ ou CPF Inválido :: "_cp);
+    c.cnpjOuCpf(1, -2, mensagem::cnpjOuCpfInvalido);
     c.inscricaoEstadual(2, 9, -3, "Inscrição Estadual do Tomador Inválida :: "_cp);
     c.falhaSe(!Verifica_UF(c[9]), -4, "Unidade da Federação do Tomador Inválida :: "_cp, 9);
-    c.falhaSe(!Verifica_Modelo(c[3]), -5, "Código de Modelo de Documento Fiscal Inválido :: "_cp, 3);
+    c.falhaSe(!Verifica_Modelo(c[3]), -5, mensagem::modeloInvalido, 3);
     c.falhaSe(c.zerado(6), -6, "Número da Nota Fiscal Inválido :: "_cp, 6);
     c.periodo(8, -8,
               "Data de Emissão/Recebimento Inválida (AAAAMMDD) :: A Data está fora do período indicado no "
               "Registro10 :: Data: "_cp);
-    c.falhaSe(!Verifica_CFOP(c[7]), -9, "Código Fiscal de Operações e Prestações(CFOP) Inválido :: "_cp, 7);
+    c.falhaSe(!Verifica_CFOP(c[7]), -9, mensagem::cfopInvalido, 7);
     c.falhaSe(!c.zerado(19) && !IsSEFDate(c[19]), -10,
               "Data Inicial da Prestação do Serviço Inválida (AAAAMMDD) :: "_cp, 19);
     c.falhaSe(!c.zerado(20) && !IsSEFDate(c[20]), -11,
@@ -172,17 +172,17 @@ constexpr Campo campos77[] = {
 
 // Record 77 has no period check: an item may be dated outside the period of record 10.
 void verifica77(Registro& c) {
-    c.cnpjOuCpf(1, -1, "CNPJ ou CPF Inválido :: "_cp);
-    c.cnpjOuCpf(14, -2, "CNPJ ou CPF Inválido :: "_cp);
-    c.falhaSe(!Verifica_Modelo(c[2]), -3, "Código de Modelo de Documento Fiscal Inválido :: "_cp, 2);
-    c.falhaSe(!Verifica_NumeroItem(c[7]), -4, "Número de Ordem do Item na Nota Fiscal Inválido :: "_cp, 7);
+    c.cnpjOuCpf(1, -1, mensagem::cnpjOuCpfInvalido);
+    c.cnpjOuCpf(14, -2, mensagem::cnpjOuCpfInvalido);
+    c.falhaSe(!Verifica_Modelo(c[2]), -3, mensagem::modeloInvalido, 2);
+    c.falhaSe(!Verifica_NumeroItem(c[7]), -4, mensagem::numeroItemInvalido, 7);
     c.falhaSe(!c.zerado(16) && !IsSEFDate(c[16]), -5,
               "Data de Emissão/Recebimento Inválida (AAAAMMDD) :: "_cp, 16);
     c.inscricaoEstadual(15, 17, -6, "Inscrição Estadual do Tomador Inválida :: "_cp);
     c.falhaSe(!Verifica_UF(c[17]), -7, "Unidade da Federação do Tomador Inválida :: "_cp, 17);
     c.falhaSe(!Verifica_Tipo_Receita(c[18]), -8, "Código da Identificação do Tipo de Receita Inválida :: "_cp,
               18);
-    c.falhaSe(!Verifica_CFOP(c[6]), -9, "Código Fiscal de Operações e Prestações(CFOP) Inválido :: "_cp, 6);
+    c.falhaSe(!Verifica_CFOP(c[6]), -9, mensagem::cfopInvalido, 6);
     c.presenca10(-10);
     c.presenca11(-11);
 }
